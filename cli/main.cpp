@@ -1,0 +1,87 @@
+// zentova-cli: every tool of the calculator from a shell.
+#include <CLI/CLI.hpp>
+
+#include <cctype>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/common.h"
+
+namespace {
+
+using zentova::cli::Context;
+
+bool TakesValue(const CLI::Option* option) {
+    return option != nullptr && option->get_expected_min() > 0 && !option->get_positional();
+}
+
+CLI::App* FindSubcommand(CLI::App* app, const std::string& name) {
+    for (CLI::App* sub : app->get_subcommands([](CLI::App*) { return true; })) {
+        if (sub->check_name(name)) return sub;
+    }
+    return nullptr;
+}
+
+// The parser would take "-1" after "--lower" for an option of its own. Join
+// an option that takes a value with the next argument ("--lower=-1"), and let
+// an argument such as "-2^2" that cannot be an option start the positionals.
+std::vector<std::string> NormalizeArguments(CLI::App& app, int argc, char** argv) {
+    std::vector<std::string> out;
+    CLI::App* current = &app;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") {
+            for (; i < argc; ++i) out.emplace_back(argv[i]);
+            break;
+        }
+        if (arg.rfind("--", 0) == 0 && arg.find('=') == std::string::npos && i + 1 < argc &&
+            TakesValue(current->get_option_no_throw(arg))) {
+            out.push_back(arg + "=" + argv[++i]);
+            continue;
+        }
+        const bool looksLikeOption =
+            arg.size() > 1 && arg[0] == '-' &&
+            (std::isalpha(static_cast<unsigned char>(arg[1])) || arg[1] == '-');
+        if (arg.size() > 1 && arg[0] == '-' && !looksLikeOption) {
+            out.emplace_back("--");
+            for (; i < argc; ++i) out.emplace_back(argv[i]);
+            break;
+        }
+        if (CLI::App* sub = FindSubcommand(current, arg)) current = sub;
+        out.push_back(arg);
+    }
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    Context context{std::cout, std::cerr, std::cin};
+
+    CLI::App app{"Zentova 计算器的命令行：不开窗口运行每一个工具。", "zentova-cli"};
+    app.set_version_flag("--version", std::string("zentova-cli ") + ZENTOVA_VERSION);
+    app.require_subcommand(1);
+    zentova::cli::AddExpressionCommands(app, context);
+    zentova::cli::AddLinalgCommands(app, context);
+    zentova::cli::AddPolynomialCommands(app, context);
+    zentova::cli::AddGraphCommands(app, context);
+    zentova::cli::AddLogicCommands(app, context);
+
+    std::vector<std::string> args = NormalizeArguments(app, argc, argv);
+    std::reverse(args.begin(), args.end());  // the parser takes them back to front
+    try {
+        app.parse(args);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error, std::cout, std::cerr);
+        std::cout.flush();
+        return code == 0 ? zentova::cli::kExitOk : zentova::cli::kExitRefused;
+    } catch (const zentova::cli::UsageError& error) {
+        std::cout.flush();
+        std::cerr << error.what() << '\n';
+        return zentova::cli::kExitRefused;
+    }
+    std::cout.flush();
+    return context.exitCode;
+}

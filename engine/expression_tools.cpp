@@ -1,0 +1,104 @@
+#include "engine/expression_tools.h"
+
+#include <cstdlib>
+
+namespace zentova {
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The full-width comma in UTF-8; the blank and "," are the other separators.
+constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
+
+}  // namespace
+
+std::string LowerCaseAscii(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) c = LowerAscii(c);
+    return lowered;
+}
+
+bool HistoryHasPrefix(std::span<const std::string> history, std::string_view text) {
+    for (const std::string& item : history) {
+        if (item.size() < text.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < text.size() && same; ++i) {
+            same = LowerAscii(item[i]) == LowerAscii(text[i]);
+        }
+        if (same) return true;
+    }
+    return false;
+}
+
+EvalResult CalculatorEvaluate(std::string& text, AngleMode mode) {
+    text = LowerCaseAscii(text);
+    return Evaluate(text, mode);
+}
+
+std::string_view CalculusInputProblem(double precision, int depth) {
+    if (!(precision > 0)) return msg::kPrecisionMustBePositive;
+    if (depth <= 0) return msg::kDepthMustBePositive;
+    return {};
+}
+
+Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
+                        double precision, int depth) {
+    if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return Outcome::FromEval(function.DefiniteIntegral(lower, upper, precision, depth));
+}
+
+Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
+                          double precision, int depth) {
+    if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return Outcome::FromEval(function.Derivative(point, step, precision, depth));
+}
+
+Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
+                      double step, char op) {
+    if (text.empty()) return Outcome::Refused(msg::kEnterExpression);
+    if (const auto problem = SeriesRangeProblem(start, end, step); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return Outcome::FromEval(function.SeriesAccumulate(start, end, step, op));
+}
+
+std::vector<double> SplitParameterValues(std::string_view text) {
+    std::vector<double> values;
+    std::size_t i = 0;
+    auto separatorLength = [&](std::size_t at) -> std::size_t {
+        if (text[at] == ',' || text[at] == ' ') return 1;
+        if (text.substr(at, kFullWidthComma.size()) == kFullWidthComma) {
+            return kFullWidthComma.size();
+        }
+        return 0;
+    };
+    while (i < text.size() && values.size() < kMaxParameterValues) {
+        if (const std::size_t skip = separatorLength(i); skip != 0) {
+            i += skip;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && separatorLength(end) == 0) ++end;
+        const std::string piece(text.substr(i, end - i));
+        values.push_back(std::atof(piece.c_str()));
+        i = end;
+    }
+    return values;
+}
+
+Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,
+                              std::string_view parameterText) {
+    if (parameterText.empty()) return Outcome::Refused(msg::kEnterParameters);
+    const std::vector<double> values = SplitParameterValues(parameterText);
+    function.SetFunctionText(expression);
+    return Outcome::FromEval(function.EvaluateWithParameters(values));
+}
+
+}  // namespace zentova

@@ -1,0 +1,19 @@
+// Runs the built zentova-cli as a child process, the way a shell would.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentova::testing {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs zentova-cli with `args`, feeding `input` on standard input.
+CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {});
+
+}  // namespace zentova::testing

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Zentova on Debian 12.
+#   ./zentova.sh run    install what is missing, build, start the program
+#   ./zentova.sh test   install what is missing, build, run every test
+#                       (normal build, then the ASan + UBSan build)
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+    libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
+    fonts-noto-cjk fonts-liberation xvfb xauth
+)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+build() {  # build DIR [cmake options...]
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(jobs)"
+}
+
+run_tests() {  # run_tests DIR
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(jobs)" --timeout 300
+}
+
+start_program() {
+    local dir=build/release
+    if [ -x "$dir/app/zentova" ]; then
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "No display. Run the window under Xvfb with:  xvfb-run -a $dir/app/zentova"
+            echo "or use the command line:  $dir/cli/zentova-cli --help"
+            exit 0
+        fi
+        exec "$dir/app/zentova" "$@"
+    fi
+    exec "$dir/cli/zentova-cli" --help
+}
+
+case "${1:-}" in
+    run)
+        shift
+        install_missing
+        build build/release -DCMAKE_BUILD_TYPE=Release
+        start_program "$@"
+        ;;
+    test)
+        install_missing
+        build build/release -DCMAKE_BUILD_TYPE=Release
+        run_tests build/release
+        # Every test again with AddressSanitizer and UndefinedBehaviorSanitizer;
+        # any report aborts the test that caused it.
+        build build/asan -DCMAKE_BUILD_TYPE=Debug -DZENTOVA_SANITIZE=ON -DZENTOVA_BUILD_BENCH=OFF
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            run_tests build/asan
+        ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
