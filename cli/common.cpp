@@ -27,12 +27,16 @@ void Refuse(Context& context, std::string_view message) {
 
 void Emit(Context& context, const Outcome& outcome) {
     switch (outcome.kind) {
-        case Outcome::Kind::Refused: Refuse(context, outcome.text); return;
+        case Outcome::Kind::Refused:
+            Refuse(context, outcome.text);
+            return;
         case Outcome::Kind::Failure:
             PrintText(context, outcome.text);
             if (context.exitCode == kExitOk) context.exitCode = kExitFailure;
             return;
-        case Outcome::Kind::Value: PrintText(context, outcome.text); return;
+        case Outcome::Kind::Value:
+            PrintText(context, outcome.text);
+            return;
     }
 }
 

@@ -29,7 +29,7 @@ struct Context {
 
 // A usage error found in a callback (a number argument that is not a number).
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -31,14 +31,15 @@ void AddEval(CLI::App& app, Context& context) {
     };
     auto options = std::make_shared<Options>();
     CLI::App* sub = app.add_subcommand("eval", "计算器的“=”：计算表达式并打印结果框中的文本");
-    sub->add_option("--angle", options->angle, "角度模式: rad（弧度制）, deg（角度制）, cent（百分度）")
+    sub->add_option("--angle", options->angle,
+                    "角度模式: rad（弧度制）, deg（角度制）, cent（百分度）")
         ->check(CLI::IsMember({"rad", "deg", "cent"}));
     sub->add_flag("--raw", options->raw, "不把表达式转为小写");
     sub->add_option("EXPR", options->expressions, "表达式；省略时标准输入的每一行是一个表达式");
     sub->callback([options, &context] {
-        static const std::map<std::string, AngleMode> modes = {
-            {"rad", AngleMode::Radians}, {"deg", AngleMode::Degrees},
-            {"cent", AngleMode::Centesimal}};
+        static const std::map<std::string, AngleMode> modes = {{"rad", AngleMode::Radians},
+                                                               {"deg", AngleMode::Degrees},
+                                                               {"cent", AngleMode::Centesimal}};
         const AngleMode mode = modes.at(options->angle);
         std::vector<std::string> texts =
             options->expressions.empty() ? ReadLines(context.in) : options->expressions;
@@ -121,14 +122,14 @@ void AddDerive(CLI::App& app, Context& context) {
 
 void AddSeries(CLI::App& app, Context& context, const char* name, const char* help, char op) {
     auto command = std::make_shared<FunctionCommand>();
-    command->numbers = {{"--start", "起始值", "0"}, {"--end", "终止值", "0"}, {"--step", "步长", "1"}};
+    command->numbers = {
+        {"--start", "起始值", "0"}, {"--end", "终止值", "0"}, {"--step", "步长", "1"}};
     AddFunctionCommand(app, name, help, command->numbers, command->function)
         ->callback([command, &context, op] {
             const double start = command->Number(0);
             const double end = command->Number(1);
             const double step = command->Number(2);
-            Emit(context,
-                 ComputeSeries(SharedFunction(), command->function, start, end, step, op));
+            Emit(context, ComputeSeries(SharedFunction(), command->function, start, end, step, op));
         });
 }
 

@@ -32,7 +32,8 @@ std::vector<std::string> NormalizeArguments(CLI::App& app, int argc, char** argv
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--") {
-            for (; i < argc; ++i) out.emplace_back(argv[i]);
+            for (; i < argc; ++i)
+                out.emplace_back(argv[i]);
             break;
         }
         if (arg.rfind("--", 0) == 0 && arg.find('=') == std::string::npos && i + 1 < argc &&
@@ -45,7 +46,8 @@ std::vector<std::string> NormalizeArguments(CLI::App& app, int argc, char** argv
             (std::isalpha(static_cast<unsigned char>(arg[1])) || arg[1] == '-');
         if (arg.size() > 1 && arg[0] == '-' && !looksLikeOption) {
             out.emplace_back("--");
-            for (; i < argc; ++i) out.emplace_back(argv[i]);
+            for (; i < argc; ++i)
+                out.emplace_back(argv[i]);
             break;
         }
         if (CLI::App* sub = FindSubcommand(current, arg)) current = sub;

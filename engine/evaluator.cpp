@@ -47,18 +47,28 @@ constexpr std::array<std::string_view, 18> kFunctionNames = {
     "sin",    "cos",    "tan", "cot", "log", "lg",    "ln",   "abs",  "arcsin",
     "arccos", "arctan", "gcd", "lcm", "ci",  "floor", "ceil", "sqrt", "arccot"};
 
-constexpr bool IsFunction(std::uint8_t kind) { return kind >= kSin; }
+constexpr bool IsFunction(std::uint8_t kind) {
+    return kind >= kSin;
+}
 
 constexpr int Priority(std::uint8_t kind) {
     switch (kind) {
-        case kOpen: return 0;
-        case kPlus: return 1;
-        case kMinus: return 2;
-        case kNegate: return 3;
-        case kTimes: return 4;
-        case kDivide: return 5;
-        case kPower: return 6;
-        default: return 7;  // functions
+        case kOpen:
+            return 0;
+        case kPlus:
+            return 1;
+        case kMinus:
+            return 2;
+        case kNegate:
+            return 3;
+        case kTimes:
+            return 4;
+        case kDivide:
+            return 5;
+        case kPower:
+            return 6;
+        default:
+            return 7;  // functions
     }
 }
 
@@ -69,14 +79,22 @@ constexpr bool IsOperatorChar(char c) {
 
 constexpr std::uint8_t OperatorKind(char c) {
     switch (c) {
-        case '+': return kPlus;
-        case '-': return kMinus;
-        case '*': return kTimes;
-        case '/': return kDivide;
-        case '^': return kPower;
-        case '(': return kOpen;
-        case ')': return kClose;
-        default: return kComma;
+        case '+':
+            return kPlus;
+        case '-':
+            return kMinus;
+        case '*':
+            return kTimes;
+        case '/':
+            return kDivide;
+        case '^':
+            return kPower;
+        case '(':
+            return kOpen;
+        case ')':
+            return kClose;
+        default:
+            return kComma;
     }
 }
 
@@ -127,13 +145,15 @@ bool MakeRunToken(std::string_view run, bool followedByOperator, Token& token) {
 
 double ConvertAngle(double v, AngleMode mode) {
     switch (mode) {
-        case AngleMode::Degrees: return v * kRadiansPerDegree;
+        case AngleMode::Degrees:
+            return v * kRadiansPerDegree;
         case AngleMode::Centesimal: {
             const double d = std::floor(v) + (v - std::floor(v)) * 1.6666666666666667 +
                              (100 * v - std::floor(100 * v)) * 0.027777777777777776;
             return d * kRadiansPerDegree;
         }
-        default: return v;
+        default:
+            return v;
     }
 }
 
@@ -154,7 +174,7 @@ double RealGcd(double a, double b) {
 
 // The value stack of one evaluation and the running of one postfix token.
 class ValueStack {
-public:
+  public:
     EvalStatus Apply(std::uint8_t kind, AngleMode mode) {
         if (size_ == 0) return EvalStatus::InputError;
         switch (kind) {
@@ -162,13 +182,19 @@ public:
             case kMinus:
             case kTimes:
             case kDivide:
-            case kPower: return ApplyBinary(kind);
-            case kNegate: Top() = -Top(); return EvalStatus::Ok;
+            case kPower:
+                return ApplyBinary(kind);
+            case kNegate:
+                Top() = -Top();
+                return EvalStatus::Ok;
             case kLog:
             case kGcd:
-            case kLcm: return ApplyPair(kind);
-            case kCi: return ApplyCompoundInterest();
-            default: return ApplyUnary(kind, mode);
+            case kLcm:
+                return ApplyPair(kind);
+            case kCi:
+                return ApplyCompoundInterest();
+            default:
+                return ApplyUnary(kind, mode);
         }
     }
 
@@ -176,7 +202,7 @@ public:
     std::size_t Size() const { return size_; }
     double Bottom() const { return values_[0]; }
 
-private:
+  private:
     double& Top() { return values_[size_ - 1]; }
 
     EvalStatus ApplyBinary(std::uint8_t kind) {
@@ -184,14 +210,22 @@ private:
         const double b = values_[--size_];
         double& a = Top();
         switch (kind) {
-            case kPlus: a = a + b; break;
-            case kMinus: a = a - b; break;
-            case kTimes: a = a * b; break;
+            case kPlus:
+                a = a + b;
+                break;
+            case kMinus:
+                a = a - b;
+                break;
+            case kTimes:
+                a = a * b;
+                break;
             case kDivide:
                 if (b == 0 || std::isnan(b)) return EvalStatus::DivideByZero;
                 a = a / b;
                 break;
-            default: a = std::pow(a, b); break;
+            default:
+                a = std::pow(a, b);
+                break;
         }
         return EvalStatus::Ok;
     }
@@ -204,9 +238,15 @@ private:
         double& a = Top();
         if (!(b > 0) || !(a > 0)) return EvalStatus::Meaningless;
         switch (kind) {
-            case kLog: a = std::log(b) / std::log(a); break;
-            case kGcd: a = RealGcd(a, b); break;
-            default: a = a * b / RealGcd(a, b); break;
+            case kLog:
+                a = std::log(b) / std::log(a);
+                break;
+            case kGcd:
+                a = RealGcd(a, b);
+                break;
+            default:
+                a = a * b / RealGcd(a, b);
+                break;
         }
         return EvalStatus::Ok;
     }
@@ -226,9 +266,15 @@ private:
     EvalStatus ApplyUnary(std::uint8_t kind, AngleMode mode) {
         double& x = Top();
         switch (kind) {
-            case kSin: x = std::sin(ConvertAngle(x, mode)); break;
-            case kCos: x = std::cos(ConvertAngle(x, mode)); break;
-            case kTan: x = std::tan(ConvertAngle(x, mode)); break;
+            case kSin:
+                x = std::sin(ConvertAngle(x, mode));
+                break;
+            case kCos:
+                x = std::cos(ConvertAngle(x, mode));
+                break;
+            case kTan:
+                x = std::tan(ConvertAngle(x, mode));
+                break;
             case kCot: {
                 const double angle = ConvertAngle(x, mode);
                 if (angle == 0 || std::isnan(angle)) return EvalStatus::Meaningless;
@@ -243,12 +289,24 @@ private:
                 if (!(x > 0)) return EvalStatus::Meaningless;
                 x = std::log(x);
                 break;
-            case kAbs: x = std::fabs(x); break;
-            case kArcsin: x = std::asin(x); break;
-            case kArccos: x = std::acos(x); break;
-            case kArctan: x = std::atan(x); break;
-            case kFloor: x = std::floor(x); break;
-            case kCeil: x = std::ceil(x); break;
+            case kAbs:
+                x = std::fabs(x);
+                break;
+            case kArcsin:
+                x = std::asin(x);
+                break;
+            case kArccos:
+                x = std::acos(x);
+                break;
+            case kArctan:
+                x = std::atan(x);
+                break;
+            case kFloor:
+                x = std::floor(x);
+                break;
+            case kCeil:
+                x = std::ceil(x);
+                break;
             case kSqrt:
                 if (!(x >= 0)) return EvalStatus::Meaningless;
                 x = std::sqrt(x);
@@ -262,7 +320,8 @@ private:
                     return EvalStatus::Meaningless;  // zero or NaN
                 }
                 break;
-            default: return EvalStatus::InputError;
+            default:
+                return EvalStatus::InputError;
         }
         return EvalStatus::Ok;
     }
@@ -335,8 +394,12 @@ EvalResult Evaluate(std::string_view text, AngleMode mode) {
         const Token& token = tokens[t];
         EvalStatus status = EvalStatus::Ok;
         switch (token.kind) {
-            case kNumber: values.Push(token.value); break;
-            case kOpen: operators[top++] = kOpen; break;
+            case kNumber:
+                values.Push(token.value);
+                break;
+            case kOpen:
+                operators[top++] = kOpen;
+                break;
             case kComma:
                 while (status == EvalStatus::Ok && top != 0 && operators[top - 1] != kOpen) {
                     status = values.Apply(operators[--top], mode);
@@ -376,13 +439,20 @@ EvalResult Evaluate(std::string_view text, AngleMode mode) {
 
 std::string_view StatusText(EvalStatus status) {
     switch (status) {
-        case EvalStatus::InputError: return "表达式输入错误";
-        case EvalStatus::DivideByZero: return "除数为零错误";
-        case EvalStatus::Meaningless: return "运算结果无意义";
-        case EvalStatus::UnbalancedParentheses: return "左右括号不匹配";
-        case EvalStatus::IntegralMeaningless: return "所求的定积分在指定精度和深度下无意义";
-        case EvalStatus::DerivativeMeaningless: return "所求的微分在指定精度和深度下无意义";
-        default: return {};
+        case EvalStatus::InputError:
+            return "表达式输入错误";
+        case EvalStatus::DivideByZero:
+            return "除数为零错误";
+        case EvalStatus::Meaningless:
+            return "运算结果无意义";
+        case EvalStatus::UnbalancedParentheses:
+            return "左右括号不匹配";
+        case EvalStatus::IntegralMeaningless:
+            return "所求的定积分在指定精度和深度下无意义";
+        case EvalStatus::DerivativeMeaningless:
+            return "所求的微分在指定精度和深度下无意义";
+        default:
+            return {};
     }
 }
 

@@ -5,7 +5,9 @@
 namespace zentova {
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The full-width comma in UTF-8; the blank and "," are the other separators.
 constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
@@ -14,7 +16,8 @@ constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
 
 std::string LowerCaseAscii(std::string_view text) {
     std::string lowered(text);
-    for (char& c : lowered) c = LowerAscii(c);
+    for (char& c : lowered)
+        c = LowerAscii(c);
     return lowered;
 }
 
@@ -85,7 +88,8 @@ std::vector<double> SplitParameterValues(std::string_view text) {
             continue;
         }
         std::size_t end = i;
-        while (end < text.size() && separatorLength(end) == 0) ++end;
+        while (end < text.size() && separatorLength(end) == 0)
+            ++end;
         const std::string piece(text.substr(i, end - i));
         values.push_back(std::atof(piece.c_str()));
         i = end;

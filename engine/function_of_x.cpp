@@ -13,8 +13,8 @@ namespace {
 // format and precision 6 writes exactly what "%g" writes.
 std::size_t FormatSubstitute(double value, char* out, std::size_t capacity) {
     out[0] = '(';
-    const auto [end, ec] = std::to_chars(out + 1, out + capacity - 1, value,
-                                         std::chars_format::general, 6);
+    const auto [end, ec] =
+        std::to_chars(out + 1, out + capacity - 1, value, std::chars_format::general, 6);
     (void)ec;  // 32 characters always hold a six-digit number
     *end = ')';
     return static_cast<std::size_t>(end + 1 - out);
@@ -22,7 +22,9 @@ std::size_t FormatSubstitute(double value, char* out, std::size_t capacity) {
 
 constexpr std::size_t kSubstituteCapacity = 32;
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 }  // namespace
 
@@ -206,14 +208,24 @@ FunctionOfX& SharedFunction() {
     return shared;
 }
 
-void SetFunctionText(std::string_view text) { SharedFunction().SetFunctionText(text); }
-const std::string& CurrentFunction() { return SharedFunction().CurrentFunction(); }
-double EvaluateAtX(double x) { return SharedFunction().EvaluateAtX(x); }
+void SetFunctionText(std::string_view text) {
+    SharedFunction().SetFunctionText(text);
+}
+const std::string& CurrentFunction() {
+    return SharedFunction().CurrentFunction();
+}
+double EvaluateAtX(double x) {
+    return SharedFunction().EvaluateAtX(x);
+}
 EvalResult EvaluateWithParameters(std::span<const double> values) {
     return SharedFunction().EvaluateWithParameters(values);
 }
-bool EvalFailed() { return SharedFunction().EvalFailed(); }
-EvalStatus EvalFailCode() { return SharedFunction().EvalFailCode(); }
+bool EvalFailed() {
+    return SharedFunction().EvalFailed();
+}
+EvalStatus EvalFailCode() {
+    return SharedFunction().EvalFailCode();
+}
 EvalResult DefiniteIntegral(double a, double b, double precision, int depth) {
     return SharedFunction().DefiniteIntegral(a, b, precision, depth);
 }

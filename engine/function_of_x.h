@@ -14,7 +14,7 @@ namespace zentova {
 // EvaluateAtX raises. A worker thread owns its own instance; the pages use the
 // process-wide one through the free functions below, with identical results.
 class FunctionOfX {
-public:
+  public:
     void SetFunctionText(std::string_view text) { text_.assign(text); }
     const std::string& CurrentFunction() const { return text_; }
 
@@ -44,7 +44,7 @@ public:
     // Back to the state at start: empty text, flag and code cleared.
     void Reset();
 
-private:
+  private:
     std::string text_;
     bool failed_ = false;
     EvalStatus failCode_ = EvalStatus::Ok;

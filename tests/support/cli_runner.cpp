@@ -21,11 +21,13 @@ CliRun RunCli(const std::vector<std::string>& args, std::string_view input) {
         dup2(in[0], 0);
         dup2(out[1], 1);
         dup2(err[1], 2);
-        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
+            close(fd);
         std::vector<char*> argv;
         static char program[] = ZENTOVA_CLI_PATH;
         argv.push_back(program);
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(program, argv.data());
         _exit(127);
