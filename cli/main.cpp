@@ -23,37 +23,39 @@ CLI::App* FindSubcommand(CLI::App* app, const std::string& name) {
     return nullptr;
 }
 
-// The parser would take "-1" after "--lower" for an option of its own. Join
-// an option that takes a value with the next argument ("--lower=-1"), and let
-// an argument such as "-2^2" that cannot be an option start the positionals.
+// The parser would take "-1" after "--lower" for an option of its own, and it
+// will not read a positional such as "-2^2". Options that take a value are
+// joined with it ("--lower=-1"), and every positional goes after a "--", so
+// that any text can be an expression.
 std::vector<std::string> NormalizeArguments(CLI::App& app, int argc, char** argv) {
-    std::vector<std::string> out;
+    std::vector<std::string> options;
+    std::vector<std::string> positionals;
     CLI::App* current = &app;
+    bool onlyPositionals = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--") {
-            for (; i < argc; ++i)
-                out.emplace_back(argv[i]);
-            break;
+        if (onlyPositionals) {
+            positionals.push_back(arg);
+        } else if (arg == "--") {
+            onlyPositionals = true;
+        } else if (arg.rfind("--", 0) == 0 && arg.find('=') == std::string::npos && i + 1 < argc &&
+                   TakesValue(current->get_option_no_throw(arg))) {
+            options.push_back(arg + "=" + argv[++i]);
+        } else if (arg.size() > 1 && arg[0] == '-' &&
+                   (std::isalpha(static_cast<unsigned char>(arg[1])) || arg[1] == '-')) {
+            options.push_back(arg);
+        } else if (CLI::App* sub = positionals.empty() ? FindSubcommand(current, arg) : nullptr) {
+            current = sub;
+            options.push_back(arg);
+        } else {
+            positionals.push_back(arg);
         }
-        if (arg.rfind("--", 0) == 0 && arg.find('=') == std::string::npos && i + 1 < argc &&
-            TakesValue(current->get_option_no_throw(arg))) {
-            out.push_back(arg + "=" + argv[++i]);
-            continue;
-        }
-        const bool looksLikeOption =
-            arg.size() > 1 && arg[0] == '-' &&
-            (std::isalpha(static_cast<unsigned char>(arg[1])) || arg[1] == '-');
-        if (arg.size() > 1 && arg[0] == '-' && !looksLikeOption) {
-            out.emplace_back("--");
-            for (; i < argc; ++i)
-                out.emplace_back(argv[i]);
-            break;
-        }
-        if (CLI::App* sub = FindSubcommand(current, arg)) current = sub;
-        out.push_back(arg);
     }
-    return out;
+    if (!positionals.empty()) {
+        options.emplace_back("--");
+        options.insert(options.end(), positionals.begin(), positionals.end());
+    }
+    return options;
 }
 
 }  // namespace
