@@ -70,14 +70,14 @@ TruthTableStream::TruthTableStream(PreparedFormula prepared) : prepared_(std::mo
 }
 
 void TruthTableStream::Format(std::uint64_t assignment, bool value, std::string& line) const {
+    // Each value and two blanks, two more blanks, the formula's value.
     const int count = prepared_.variables.count();
-    line.clear();
+    const std::size_t width = 3 * static_cast<std::size_t>(count) + 3;
+    line.assign(width, ' ');
     for (int i = 0; i < count; ++i) {
-        line += VariableValue(assignment, i, count) ? '1' : '0';
-        line += "  ";
+        line[3 * static_cast<std::size_t>(i)] = VariableValue(assignment, i, count) ? '1' : '0';
     }
-    line += "  ";
-    line += value ? '1' : '0';
+    line[width - 1] = value ? '1' : '0';
 }
 
 void TruthTableStream::FillLine(std::uint64_t assignment, std::string& line) {
