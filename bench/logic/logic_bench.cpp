@@ -80,6 +80,8 @@ void BM_EquivalenceCompiled(benchmark::State& state) {
         benchmark::DoNotOptimize(outcome);
     }
     state.SetItemsProcessed(state.iterations() * (int64_t{1} << state.range(0)));
+    state.counters["chars1"] = static_cast<double>(f1.size());
+    state.counters["chars2"] = static_cast<double>(f2.size());
 }
 BENCHMARK(BM_EquivalenceCompiled)
     ->Arg(20)
