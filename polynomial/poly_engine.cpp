@@ -1,6 +1,7 @@
 #include "polynomial/poly_engine.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 
 namespace zentova {
@@ -81,26 +82,26 @@ bool IsConstant(const PolyTerm& term) {
     return degree == 0;
 }
 
-// The sign and coefficient text of a term, and the letters with their
-// exponents, as the grid shows them.
-struct TermLayout {
-    char lead[24];  // " - " and up to 20 digits
-    int leadLength = 0;
-    int width = 0;  // lead plus letters plus exponent digits
-};
-
-int DecimalLength(std::uint64_t value) {
-    int length = 1;
-    while (value >= 10) {
-        value /= 10;
-        ++length;
+// Bit k set when letter k occurs: most terms hold few of the 26 letters.
+std::uint32_t LetterMask(const PolyTerm& term) {
+    std::uint32_t mask = 0;
+    for (int k = 0; k < kPolyLetterCount; ++k) {
+        mask |= static_cast<std::uint32_t>(term.exponents[static_cast<std::size_t>(k)] != 0) << k;
     }
+    return mask;
+}
+
+int DecimalLength(std::uint32_t value) {
+    int length = 1;
+    for (std::uint32_t limit = 10; length < 10 && value >= limit; limit *= 10)
+        ++length;
     return length;
 }
 
-TermLayout LayOut(const PolyTerm& term, bool first) {
+}  // namespace
+
+PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, bool first) {
     TermLayout layout;
-    const bool constant = IsConstant(term);
     const std::int64_t c = term.coefficient;
     const bool negative = c < 0;
     const std::uint64_t magnitude =
@@ -114,20 +115,19 @@ TermLayout LayOut(const PolyTerm& term, bool first) {
     } else {
         put(negative ? " - " : " + ");
     }
-    if (constant || magnitude != 1) {
+    if (magnitude != 1 || IsConstant(term)) {
         char* end = layout.lead + layout.leadLength;
         end = std::to_chars(end, layout.lead + sizeof layout.lead, magnitude).ptr;
         layout.leadLength = static_cast<int>(end - layout.lead);
     }
     layout.width = layout.leadLength;
-    for (std::uint32_t e : term.exponents) {
-        if (e == 0) continue;
+    layout.letters = LetterMask(term);
+    for (std::uint32_t m = layout.letters; m != 0; m &= m - 1) {
+        const std::uint32_t e = term.exponents[static_cast<std::size_t>(std::countr_zero(m))];
         layout.width += 1 + (e == 1 ? 0 : DecimalLength(e));
     }
     return layout;
 }
-
-}  // namespace
 
 std::vector<std::string_view> SplitTerms(std::string_view text) {
     std::vector<std::string_view> terms;
@@ -194,6 +194,7 @@ PolyEngine::PolyEngine() {
     entries_.reserve(kEntryLimit);
     entryHashes_.reserve(kEntryLimit);
     slots_.assign(kSlotCount, kEmpty);
+    layouts_.reserve(kEntryLimit);
 }
 
 void PolyEngine::ParseTerms(std::string_view text, std::vector<PolyTerm>& table) {
@@ -335,41 +336,37 @@ void PolyEngine::SortTerms() {
 
 PolyStatus PolyEngine::FormatTerms(PolyOutputGrid& grid) {
     // Measure first, so that an overflow leaves the caller's grid as it was.
+    layouts_.clear();
     int column = 0;
-    bool first = true;
     for (const PolyTerm& term : entries_) {
         if (term.coefficient == 0) continue;
         if (column > kLastTermStart) return PolyStatus::Overflow;
         // A term with huge exponents may be up to 308 columns wide; one that
         // would run past the grid is an overflow too.
-        const int width = LayOut(term, first).width;
-        if (width > PolyOutputGrid::kColumns - column) return PolyStatus::Overflow;
-        column += width;
-        first = false;
+        layouts_.push_back(LayOut(term, layouts_.empty()));
+        if (layouts_.back().width > PolyOutputGrid::kColumns - column) return PolyStatus::Overflow;
+        column += layouts_.back().width;
     }
 
     grid.Clear();
-    const std::span<char> bytes = grid.Bytes();
-    auto upper = [&](int c) -> char& { return bytes[2 * static_cast<std::size_t>(c)]; };
-    auto lower = [&](int c) -> char& { return bytes[2 * static_cast<std::size_t>(c) + 1]; };
+    char* const bytes = grid.Bytes().data();
     column = 0;
-    first = true;
+    std::size_t next = 0;
     for (const PolyTerm& term : entries_) {
         if (term.coefficient == 0) continue;
-        const TermLayout layout = LayOut(term, first);
+        const TermLayout& layout = layouts_[next++];
         for (int k = 0; k < layout.leadLength; ++k)
-            lower(column++) = layout.lead[k];
-        for (int letter = 0; letter < kPolyLetterCount; ++letter) {
+            bytes[2 * column++ + 1] = layout.lead[k];
+        for (std::uint32_t m = layout.letters; m != 0; m &= m - 1) {
+            const int letter = std::countr_zero(m);
             const std::uint32_t e = term.exponents[static_cast<std::size_t>(letter)];
-            if (e == 0) continue;
-            lower(column++) = static_cast<char>('a' + letter);
+            bytes[2 * column++ + 1] = static_cast<char>('a' + letter);
             if (e == 1) continue;
             char digits[10];
             const char* end = std::to_chars(digits, digits + sizeof digits, e).ptr;
             for (const char* d = digits; d != end; ++d)
-                upper(column++) = *d;
+                bytes[2 * column++] = *d;
         }
-        first = false;
     }
     usedWidth_ = column;
     return PolyStatus::Ok;

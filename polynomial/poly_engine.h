@@ -135,6 +135,15 @@ class PolyEngine {
         std::vector<std::uint32_t> hashes;
     };
 
+    // The sign and coefficient text of a term and the letters that occur in
+    // it, as the grid shows them.
+    struct TermLayout {
+        char lead[24];  // " - " and up to 20 digits
+        int leadLength = 0;
+        int width = 0;              // lead plus letters plus exponent digits
+        std::uint32_t letters = 0;  // bit k: letter k occurs
+    };
+    static TermLayout LayOut(const PolyTerm& term, bool first);
     void ClearProduct();
     void Merge(const PolyTerm& p, const PolyTerm& q, std::uint32_t hash);
     std::size_t FreeSlot(std::uint32_t hash) const;
@@ -150,6 +159,7 @@ class PolyEngine {
     // or kDeleted.
     std::vector<std::int32_t> slots_;
     int live_ = 0;
+    std::vector<TermLayout> layouts_;
     int usedWidth_ = 0;
 };
 
