@@ -1,5 +1,6 @@
 #include "polynomial/poly_product.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zentova {
@@ -59,6 +60,18 @@ PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct
     result.width = engine.UsedWidth();
     result.termCount = engine.TermCount();
     return PolyStatus::Ok;
+}
+
+std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth) {
+    std::vector<TypesetRun> runs;
+    const int width = std::clamp(usedWidth, 0, PolyOutputGrid::kColumns);
+    for (int c = 0; c < width; ++c) {
+        const bool raised = grid.Lower(c) == ' ' && grid.Upper(c) != ' ';
+        const char shown = raised ? grid.Upper(c) : grid.Lower(c);
+        if (runs.empty() || runs.back().raised != raised) runs.push_back({std::string(), raised});
+        runs.back().text.push_back(shown);
+    }
+    return runs;
 }
 
 Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid) {

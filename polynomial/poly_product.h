@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -46,6 +47,18 @@ struct PolyProduct {
 // stopped chain leaves `engine` ready for the next one.
 PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct& result,
                          const std::atomic<bool>* stop = nullptr);
+
+// The typeset product as the page shows it: per used column the lower
+// character, else a blank where the upper one is blank too, else the upper
+// character raised and small. Neighbouring characters of the same kind form
+// one run.
+struct TypesetRun {
+    std::string text;
+    bool raised = false;
+
+    bool operator==(const TypesetRun&) const = default;
+};
+std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth);
 
 // The whole compute command: the checks, then the chain. The value is the
 // plain result and the term count on two lines; with `withGrid`, the upper

@@ -204,6 +204,42 @@ TEST(StopChainTest, FlagRaisedBeforeTheStartStopsEveryChain) {
     EXPECT_EQ(product.termCount, 0);
 }
 
+// --- typesetting -----------------------------------------------------------------
+
+struct TypesetCase {
+    const char* name;
+    std::string input;
+    std::vector<TypesetRun> runs;
+};
+
+void PrintTo(const TypesetCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TypesetTest : public ::testing::TestWithParam<TypesetCase> {};
+
+TEST_P(TypesetTest, RaisesExponentsAndKeepsSpacedSigns) {
+    PolyEngine engine;
+    PolyProduct product;
+    ASSERT_EQ(MultiplyChain(engine, GetParam().input, product), PolyStatus::Ok);
+    EXPECT_EQ(TypesetProduct(product.grid, product.width), GetParam().runs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Products, TypesetTest,
+    ::testing::Values(
+        TypesetCase{
+            "Square", "a+b*a+b", {{"a", false}, {"2", true}, {" + 2ab + b", false}, {"2", true}}},
+        TypesetCase{"Worked",
+                    "a2-b2*x2y3-xy2",
+                    {{"a", false},    {"2", true},     {"x", false}, {"2", true},   {"y", false},
+                     {"3", true},     {" - a", false}, {"2", true},  {"xy", false}, {"2", true},
+                     {" - b", false}, {"2", true},     {"x", false}, {"2", true},   {"y", false},
+                     {"3", true},     {" + b", false}, {"2", true},  {"xy", false}, {"2", true}}},
+        TypesetCase{"NoExponents", "a-1", {{"a - 1", false}}}, TypesetCase{"Empty", "a*", {}},
+        TypesetCase{"LongExponent", "x12y", {{"x", false}, {"12", true}, {"y", false}}}),
+    testing::RowName());
+
 // --- the command's text ----------------------------------------------------------
 
 struct OutcomeCase {
