@@ -82,7 +82,7 @@ bool IsConstant(const PolyTerm& term) {
     return degree == 0;
 }
 
-// Bit k set when letter k occurs: most terms hold few of the 26 letters.
+// Bit k set when letter k occurs.
 std::uint32_t LetterMask(const PolyTerm& term) {
     std::uint32_t mask = 0;
     for (int k = 0; k < kPolyLetterCount; ++k) {
@@ -100,7 +100,7 @@ int DecimalLength(std::uint32_t value) {
 
 }  // namespace
 
-PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, bool first) {
+PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, std::uint32_t letters, bool first) {
     TermLayout layout;
     const std::int64_t c = term.coefficient;
     const bool negative = c < 0;
@@ -121,10 +121,10 @@ PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, bool first) {
         layout.leadLength = static_cast<int>(end - layout.lead);
     }
     layout.width = layout.leadLength;
-    layout.letters = LetterMask(term);
-    for (std::uint32_t m = layout.letters; m != 0; m &= m - 1) {
+    layout.letters = letters;
+    for (std::uint32_t m = letters; m != 0; m &= m - 1) {
         const std::uint32_t e = term.exponents[static_cast<std::size_t>(std::countr_zero(m))];
-        layout.width += 1 + (e == 1 ? 0 : DecimalLength(e));
+        if (e != 0) layout.width += 1 + (e == 1 ? 0 : DecimalLength(e));
     }
     return layout;
 }
@@ -188,11 +188,12 @@ std::string GridRow(const PolyOutputGrid& grid, int usedWidth, bool upper) {
 
 PolyEngine::PolyEngine() {
     left_.terms.reserve(kPolyInputCapacity);
-    left_.hashes.reserve(kPolyInputCapacity);
+    left_.keys.reserve(kPolyInputCapacity);
     right_.terms.reserve(kPolyInputCapacity);
-    right_.hashes.reserve(kPolyInputCapacity);
+    right_.keys.reserve(kPolyInputCapacity);
     entries_.reserve(kEntryLimit);
-    entryHashes_.reserve(kEntryLimit);
+    entryKeys_.reserve(kEntryLimit);
+    order_.reserve(kEntryLimit);
     slots_.assign(kSlotCount, kEmpty);
     layouts_.reserve(kEntryLimit);
 }
@@ -222,9 +223,16 @@ PolyStatus PolyEngine::MultiplyPolynomialTexts(std::string_view left, std::strin
     return FormatTerms(grid);
 }
 
+void PolyEngine::KeysOf(std::span<const PolyTerm> terms, std::vector<Key>& keys) {
+    keys.clear();
+    for (const PolyTerm& term : terms)
+        keys.push_back({LinearHash(term), LetterMask(term)});
+}
+
 void PolyEngine::ClearProduct() {
     entries_.clear();
-    entryHashes_.clear();
+    entryKeys_.clear();
+    order_.clear();
     std::fill(slots_.begin(), slots_.end(), kEmpty);
     live_ = 0;
 }
@@ -233,12 +241,8 @@ PolyStatus PolyEngine::MultiplyTerms(std::span<const PolyTerm> left,
                                      std::span<const PolyTerm> right,
                                      const std::atomic<bool>* stop) {
     ClearProduct();
-    left_.hashes.clear();
-    for (const PolyTerm& p : left)
-        left_.hashes.push_back(LinearHash(p));
-    right_.hashes.clear();
-    for (const PolyTerm& q : right)
-        right_.hashes.push_back(LinearHash(q));
+    KeysOf(left, left_.keys);
+    KeysOf(right, right_.keys);
 
     unsigned untilPoll = kStopPollInterval;
     for (std::size_t i = 0; i < left.size(); ++i) {
@@ -248,10 +252,14 @@ PolyStatus PolyEngine::MultiplyTerms(std::span<const PolyTerm> left,
                 untilPoll = kStopPollInterval;
                 if (stop->load(std::memory_order_relaxed)) return PolyStatus::Stopped;
             }
-            Merge(left[i], right[j], left_.hashes[i] + right_.hashes[j]);
+            const Key& kp = left_.keys[i];
+            const Key& kq = right_.keys[j];
+            Merge(left[i], right[j], {kp.hash + kq.hash, kp.letters | kq.letters});
         }
     }
     Compact();
+    for (std::size_t e = 0; e < entries_.size(); ++e)
+        order_.push_back(static_cast<std::uint32_t>(e));
     return PolyStatus::Ok;
 }
 
@@ -262,7 +270,8 @@ std::size_t PolyEngine::FreeSlot(std::uint32_t hash) const {
     return slot;
 }
 
-void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, std::uint32_t hash) {
+void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, Key key) {
+    const std::uint32_t hash = key.hash;
     const auto coefficient = static_cast<std::int64_t>(static_cast<std::uint64_t>(p.coefficient) *
                                                        static_cast<std::uint64_t>(q.coefficient));
     if (coefficient == 0) return;
@@ -283,7 +292,7 @@ void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, std::uint32_t hash)
             continue;
         }
         const auto e = static_cast<std::size_t>(entry);
-        if (entryHashes_[e] != hash || entries_[e].exponents != t.exponents) continue;
+        if (entryKeys_[e].hash != hash || entries_[e].exponents != t.exponents) continue;
         PolyTerm& found = entries_[e];
         found.coefficient =
             static_cast<std::int64_t>(static_cast<std::uint64_t>(found.coefficient) +
@@ -301,7 +310,7 @@ void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, std::uint32_t hash)
     }
     slots_[slot] = static_cast<std::int32_t>(entries_.size());
     entries_.push_back(t);
-    entryHashes_.push_back(hash);
+    entryKeys_.push_back(key);
     ++live_;
 }
 
@@ -310,40 +319,40 @@ void PolyEngine::Compact() {
     for (std::size_t e = 0; e < entries_.size(); ++e) {
         if (entries_[e].coefficient == 0) continue;
         entries_[kept] = entries_[e];
-        entryHashes_[kept] = entryHashes_[e];
+        entryKeys_[kept] = entryKeys_[e];
         ++kept;
     }
     entries_.resize(kept);
-    entryHashes_.resize(kept);
+    entryKeys_.resize(kept);
     std::fill(slots_.begin(), slots_.end(), kEmpty);
     for (std::size_t e = 0; e < kept; ++e) {
-        slots_[FreeSlot(entryHashes_[e])] = static_cast<std::int32_t>(e);
+        slots_[FreeSlot(entryKeys_[e].hash)] = static_cast<std::int32_t>(e);
     }
 }
 
 void PolyEngine::SortTerms() {
-    std::sort(entries_.begin(), entries_.end(), [](const PolyTerm& x, const PolyTerm& y) {
-        for (int k = 0; k < kPolyLetterCount; ++k) {
+    // Sorting positions moves 4 bytes per step instead of a whole term.
+    std::sort(order_.begin(), order_.end(), [this](std::uint32_t i, std::uint32_t j) {
+        const PolyTerm& x = entries_[i];
+        const PolyTerm& y = entries_[j];
+        for (std::size_t k = 0; k < x.exponents.size(); ++k) {
             const auto a = static_cast<std::int32_t>(x.exponents[k]);
             const auto b = static_cast<std::int32_t>(y.exponents[k]);
             if (a != b) return a > b;
         }
         return false;
     });
-    // The hashes no longer follow the entries; nothing merges into a sorted
-    // table before the next ClearProduct.
 }
 
 PolyStatus PolyEngine::FormatTerms(PolyOutputGrid& grid) {
     // Measure first, so that an overflow leaves the caller's grid as it was.
     layouts_.clear();
     int column = 0;
-    for (const PolyTerm& term : entries_) {
-        if (term.coefficient == 0) continue;
+    for (std::uint32_t e : order_) {
         if (column > kLastTermStart) return PolyStatus::Overflow;
         // A term with huge exponents may be up to 308 columns wide; one that
         // would run past the grid is an overflow too.
-        layouts_.push_back(LayOut(term, layouts_.empty()));
+        layouts_.push_back(LayOut(entries_[e], entryKeys_[e].letters, layouts_.empty()));
         if (layouts_.back().width > PolyOutputGrid::kColumns - column) return PolyStatus::Overflow;
         column += layouts_.back().width;
     }
@@ -351,15 +360,15 @@ PolyStatus PolyEngine::FormatTerms(PolyOutputGrid& grid) {
     grid.Clear();
     char* const bytes = grid.Bytes().data();
     column = 0;
-    std::size_t next = 0;
-    for (const PolyTerm& term : entries_) {
-        if (term.coefficient == 0) continue;
-        const TermLayout& layout = layouts_[next++];
+    for (std::size_t n = 0; n < order_.size(); ++n) {
+        const PolyTerm& term = entries_[order_[n]];
+        const TermLayout& layout = layouts_[n];
         for (int k = 0; k < layout.leadLength; ++k)
             bytes[2 * column++ + 1] = layout.lead[k];
         for (std::uint32_t m = layout.letters; m != 0; m &= m - 1) {
             const int letter = std::countr_zero(m);
             const std::uint32_t e = term.exponents[static_cast<std::size_t>(letter)];
+            if (e == 0) continue;
             bytes[2 * column++ + 1] = static_cast<char>('a' + letter);
             if (e == 1) continue;
             char digits[10];

@@ -118,21 +118,31 @@ class PolyEngine {
 
     // The product table after MultiplyTerms, in the order in which a table
     // that appends new terms and closes the gap of a cancelled one at once
-    // would hold them.
+    // would hold them. Ordering does not change it.
     std::span<const PolyTerm> Product() const { return entries_; }
 
-    // Descending lexicographic order of the exponent lists, a first, each
-    // exponent compared as a signed 32-bit number.
+    // The order in which FormatTerms writes the product: descending
+    // lexicographic order of the exponent lists, a first, each exponent
+    // compared as a signed 32-bit number.
     void SortTerms();
 
-    // Lays the product table out in `grid`. Overflow, leaving the grid as it
-    // was, when a term starts past column 49900 or would end past the grid.
+    // Lays the product out in `grid`, in the order of SortTerms (table order
+    // before it). Overflow, leaving the grid as it was, when a term starts
+    // past column 49900 or would end past the grid.
     PolyStatus FormatTerms(PolyOutputGrid& grid);
 
   private:
+    // What merging needs besides the term: the hash of its exponents, and
+    // the letters that may occur in it (those of either factor; a sum can
+    // wrap to 0, so a set bit is a candidate only).
+    struct Key {
+        std::uint32_t hash = 0;
+        std::uint32_t letters = 0;
+    };
+
     struct Factor {
         std::vector<PolyTerm> terms;
-        std::vector<std::uint32_t> hashes;
+        std::vector<Key> keys;
     };
 
     // The sign and coefficient text of a term and the letters that occur in
@@ -141,11 +151,12 @@ class PolyEngine {
         char lead[24];  // " - " and up to 20 digits
         int leadLength = 0;
         int width = 0;              // lead plus letters plus exponent digits
-        std::uint32_t letters = 0;  // bit k: letter k occurs
+        std::uint32_t letters = 0;  // bit k: letter k may occur
     };
-    static TermLayout LayOut(const PolyTerm& term, bool first);
+    static TermLayout LayOut(const PolyTerm& term, std::uint32_t letters, bool first);
+    static void KeysOf(std::span<const PolyTerm> terms, std::vector<Key>& keys);
     void ClearProduct();
-    void Merge(const PolyTerm& p, const PolyTerm& q, std::uint32_t hash);
+    void Merge(const PolyTerm& p, const PolyTerm& q, Key key);
     std::size_t FreeSlot(std::uint32_t hash) const;
     void Compact();
 
@@ -154,11 +165,12 @@ class PolyEngine {
     // until the next compaction, so the live entries keep the order of a
     // table that closes every gap at once, without moving terms per cancel.
     std::vector<PolyTerm> entries_;
-    std::vector<std::uint32_t> entryHashes_;
+    std::vector<Key> entryKeys_;
     // Open-addressing index from exponents to entry: an entry number, kEmpty
     // or kDeleted.
     std::vector<std::int32_t> slots_;
     int live_ = 0;
+    std::vector<std::uint32_t> order_;  // entries in output order
     std::vector<TermLayout> layouts_;
     int usedWidth_ = 0;
 };
