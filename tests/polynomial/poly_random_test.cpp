@@ -91,6 +91,12 @@ void ExpectSameProduct(PolyEngine& engine, const std::string& left, const std::s
     ASSERT_EQ(engine.TermCount(), reference.terms) << left << " * " << right;
     ASSERT_TRUE(std::equal(grid.Bytes().begin(), grid.Bytes().end(), reference.grid.begin()))
         << left << " * " << right;
+    // The flattened product is input for the next step and must denote the
+    // same polynomial, huge and wrapped numbers included.
+    const std::string plain = GridToPlainText(grid, engine.UsedWidth());
+    PolyOutputGrid again;
+    ASSERT_EQ(engine.MultiplyPolynomialTexts(plain, "1", again), PolyStatus::Ok) << plain;
+    ASSERT_EQ(again, grid) << plain;
 }
 
 // Parsed tables, then the product table before ordering, entry by entry.
