@@ -1,7 +1,6 @@
 // zentova-cli: every tool of the calculator from a shell.
 #include <CLI/CLI.hpp>
 
-#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -41,8 +40,11 @@ std::vector<std::string> NormalizeArguments(CLI::App& app, int argc, char** argv
         } else if (arg.rfind("--", 0) == 0 && arg.find('=') == std::string::npos && i + 1 < argc &&
                    TakesValue(current->get_option_no_throw(arg))) {
             options.push_back(arg + "=" + argv[++i]);
-        } else if (arg.size() > 1 && arg[0] == '-' &&
-                   (std::isalpha(static_cast<unsigned char>(arg[1])) || arg[1] == '-')) {
+        } else if (arg.rfind("--", 0) == 0 ||
+                   (arg.size() > 1 && arg[0] == '-' &&
+                    current->get_option_no_throw(arg.substr(0, 2)) != nullptr)) {
+            // Long options, and short ones this command knows ("-h"); any
+            // other text that starts with "-" is a formula such as "-a*b".
             options.push_back(arg);
         } else if (CLI::App* sub = positionals.empty() ? FindSubcommand(current, arg) : nullptr) {
             current = sub;
