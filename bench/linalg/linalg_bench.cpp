@@ -17,7 +17,8 @@ Matrix RandomMatrix(int rows, int cols, unsigned seed) {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> value(-10.0, 10.0);
     Matrix m(rows, cols);
-    for (double& x : m.values()) x = value(random);
+    for (double& x : m.values())
+        x = value(random);
     return m;
 }
 
@@ -64,7 +65,8 @@ Matrix InversionWork(unsigned seed) {
     const Matrix a = RandomMatrix(kOrder, kOrder, seed);
     Matrix work(kOrder, 2 * kOrder);
     for (int r = 0; r < kOrder; ++r) {
-        for (int c = 0; c < kOrder; ++c) work.at(r, c) = a.at(r, c);
+        for (int c = 0; c < kOrder; ++c)
+            work.at(r, c) = a.at(r, c);
         work.at(r, kOrder + r) = 1.0;
     }
     return work;

@@ -10,16 +10,20 @@
 
 namespace zentova::reference {
 
-inline bool IsZero(double x) { return x == 0.0 || std::isnan(x); }
+inline bool IsZero(double x) {
+    return x == 0.0 || std::isnan(x);
+}
 
 // 0: unique solution, 1: none.
 inline int SolveLinearSystem(int n, Matrix& a) {
     for (int i = 0; i < n; ++i) {
         if (IsZero(a.at(i, i))) {
             int k = i + 1;
-            while (k < n && IsZero(a.at(k, i))) ++k;
+            while (k < n && IsZero(a.at(k, i)))
+                ++k;
             if (k == n) return 1;
-            for (int c = 0; c <= n; ++c) std::swap(a.at(i, c), a.at(k, c));
+            for (int c = 0; c <= n; ++c)
+                std::swap(a.at(i, c), a.at(k, c));
         }
         for (int j = 0; j < n; ++j) {
             if (j == i) continue;
@@ -44,9 +48,11 @@ inline double EvaluateDeterminant(int n, Matrix& a) {
     for (int i = 0; i < n; ++i) {
         if (IsZero(a.at(i, i))) {
             int k = i + 1;
-            while (k < n && IsZero(a.at(k, i))) ++k;
+            while (k < n && IsZero(a.at(k, i)))
+                ++k;
             if (k == n) return 0.0;
-            for (int c = 0; c < n; ++c) std::swap(a.at(i, c), a.at(k, c));
+            for (int c = 0; c < n; ++c)
+                std::swap(a.at(i, c), a.at(k, c));
             odd = !odd;
         }
         for (int j = 0; j < n; ++j) {
@@ -63,7 +69,8 @@ inline double EvaluateDeterminant(int n, Matrix& a) {
         if (IsZero(a.at(i, i))) return 0.0;
     }
     double d = 1.0;
-    for (int i = 0; i < n; ++i) d = d * a.at(i, i);
+    for (int i = 0; i < n; ++i)
+        d = d * a.at(i, i);
     if (odd) d = d * -1.0;
     if (std::fabs(d) >= 1e-10) return d;
     return 0.0;
@@ -79,9 +86,11 @@ inline void ReduceRowEchelon(int rows, int cols, Matrix& m) {
                 break;
             }
             int k = r + 1;
-            while (k < rows && IsZero(m.at(k, c))) ++k;
+            while (k < rows && IsZero(m.at(k, c)))
+                ++k;
             if (k < rows) {
-                for (int j = 0; j < cols; ++j) std::swap(m.at(r, j), m.at(k, j));
+                for (int j = 0; j < cols; ++j)
+                    std::swap(m.at(r, j), m.at(k, j));
                 pc = c;
                 break;
             }
@@ -98,17 +107,21 @@ inline void ReduceRowEchelon(int rows, int cols, Matrix& m) {
     }
     for (int i = 0; i < rows; ++i) {
         int j = 0;
-        while (j < cols && IsZero(m.at(i, j))) ++j;
+        while (j < cols && IsZero(m.at(i, j)))
+            ++j;
         if (j == cols) continue;
-        for (int k = j + 1; k < cols; ++k) m.at(i, k) = m.at(i, k) / m.at(i, j);
+        for (int k = j + 1; k < cols; ++k)
+            m.at(i, k) = m.at(i, k) / m.at(i, j);
         m.at(i, j) = 1.0;
     }
     for (int r = rows - 1; r >= 1; --r) {
         int c = 0;
-        while (c < cols && IsZero(m.at(r, c))) ++c;
+        while (c < cols && IsZero(m.at(r, c)))
+            ++c;
         if (c == cols) continue;
         for (int k = r - 1; k >= 0; --k) {
-            for (int j = c + 1; j < cols; ++j) m.at(k, j) = m.at(k, j) - m.at(r, j) * m.at(k, c);
+            for (int j = c + 1; j < cols; ++j)
+                m.at(k, j) = m.at(k, j) - m.at(r, j) * m.at(k, c);
             m.at(k, c) = 0.0;
         }
     }
