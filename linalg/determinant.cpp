@@ -22,15 +22,8 @@ double EvaluateDeterminant(int n, Matrix& a) {
             detail::SwapRows(a.row(i), a.row(k), width);
             odd = !odd;
         }
-        const double* pivotRow = a.row(i);
-        const double pivot = pivotRow[i];
-        for (int j = 0; j < n; ++j) {
-            if (j == i) continue;
-            double* row = a.row(j);
-            const double t = -(row[i] / pivot);
-            detail::AddScaledRow(row, pivotRow, t, width);
-            row[i] = 0.0;
-        }
+        detail::EliminateOtherRows(a.row(0), static_cast<std::size_t>(a.cols()),
+                                   static_cast<std::size_t>(n), static_cast<std::size_t>(i), width);
     }
     for (int i = 0; i < n; ++i) {
         if (IsZero(a.at(i, i))) return 0.0;

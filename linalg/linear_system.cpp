@@ -21,17 +21,8 @@ SolveStatus SolveLinearSystem(int n, Matrix& a) {
             if (k == n) return SolveStatus::NoUniqueSolution;
             detail::SwapRows(a.row(i), a.row(k), width);
         }
-        const double* pivotRow = a.row(i);
-        const double pivot = pivotRow[i];
-        for (int j = 0; j < n; ++j) {
-            if (j == i) continue;
-            double* row = a.row(j);
-            const double t = -(row[i] / pivot);
-            // Column i is updated with the rest and then set to exactly 0,
-            // which is what leaving it out and clearing it gives.
-            detail::AddScaledRow(row, pivotRow, t, width);
-            row[i] = 0.0;
-        }
+        detail::EliminateOtherRows(a.row(0), static_cast<std::size_t>(a.cols()),
+                                   static_cast<std::size_t>(n), static_cast<std::size_t>(i), width);
     }
     for (int i = 0; i < n; ++i) {
         const double d = a.at(i, i);

@@ -54,13 +54,9 @@ void ReduceRowEchelon(Matrix& m) {
             }
         }
         if (pivotColumn < 0) continue;
-        const int c = pivotColumn;
-        const double* pivotRow = m.row(r);
-        for (int k = r + 1; k < rows; ++k) {
-            double* row = m.row(k);
-            const double factor = -(row[c] / pivotRow[c]);
-            detail::AddScaledRowCleaned(row + c, pivotRow + c, factor, width(c));
-        }
+        detail::EliminateBelowCleaned(m.row(0), width(0), static_cast<std::size_t>(r),
+                                      static_cast<std::size_t>(rows),
+                                      static_cast<std::size_t>(pivotColumn), width(0));
     }
 
     for (int i = 0; i < rows; ++i) {
@@ -76,15 +72,8 @@ void ReduceRowEchelon(Matrix& m) {
     for (int r = rows - 1; r >= 1; --r) {
         const int c = LeadingColumn(m, r);
         if (c == cols) continue;
-        const double* source = m.row(r);
-        for (int k = r - 1; k >= 0; --k) {
-            double* row = m.row(k);
-            // Column c is not among the updated ones, so its value holds
-            // through the whole row.
-            const double f = row[c];
-            detail::SubtractScaledRow(row + c + 1, source + c + 1, f, width(c + 1));
-            row[c] = 0.0;
-        }
+        detail::EliminateAbove(m.row(0), width(0), static_cast<std::size_t>(r),
+                               static_cast<std::size_t>(c), width(0));
     }
 }
 

@@ -15,18 +15,26 @@ inline bool IsZero(double x) {
     return !(x < 0.0 || x > 0.0);
 }
 
-// dst[k] = t * src[k] + dst[k] for k in [0, count).
-void AddScaledRow(double* __restrict dst, const double* __restrict src, double t,
-                  std::size_t count);
+// One Gauss-Jordan step on a block of `rows` rows of `width` values, `stride`
+// apart: every row j but the pivot row takes t = -(row[pivot] / pivot value)
+// and row[k] = t * pivotRow[k] + row[k] for every k; then row[pivot] = 0
+// exactly (the value computed there is dropped, which is the same as leaving
+// that column out).
+void EliminateOtherRows(double* matrix, std::size_t stride, std::size_t rows, std::size_t pivot,
+                        std::size_t width);
 
-// As AddScaledRow, then every result below 1e-10 in magnitude (or not a
-// number) becomes exactly 0.
-void AddScaledRowCleaned(double* __restrict dst, const double* __restrict src, double t,
-                         std::size_t count);
+// Forward elimination below row `pivotRow` with the pivot in `column`: rows
+// pivotRow + 1 to rows - 1 each take the factor -(row[column] / pivot) and
+// row[j] = factor * pivotRow[j] + row[j] for j from `column` to width - 1,
+// each result below 1e-10 in magnitude (or not a number) becoming 0.
+void EliminateBelowCleaned(double* matrix, std::size_t stride, std::size_t pivotRow,
+                           std::size_t rows, std::size_t column, std::size_t width);
 
-// dst[k] = dst[k] - src[k] * f for k in [0, count).
-void SubtractScaledRow(double* __restrict dst, const double* __restrict src, double f,
-                       std::size_t count);
+// Back elimination above row `sourceRow`, whose leading 1 is in `column`: rows
+// 0 to sourceRow - 1 take row[j] = row[j] - source[j] * row[column] for j after
+// `column`, then row[column] = 0.
+void EliminateAbove(double* matrix, std::size_t stride, std::size_t sourceRow, std::size_t column,
+                    std::size_t width);
 
 void SwapRows(double* __restrict a, double* __restrict b, std::size_t count);
 
