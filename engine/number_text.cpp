@@ -1,12 +1,11 @@
 #include "engine/number_text.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
 namespace zentova {
 namespace {
-
-constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -18,19 +17,6 @@ bool IsSpace(char c) {
 }
 
 }  // namespace
-
-bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size_t* length) {
-    const char c = text[at];
-    if (c == ' ' || c == ',' || c == '\r' || c == '\n') {
-        *length = 1;
-        return true;
-    }
-    if (text.substr(at, kFullWidthComma.size()) == kFullWidthComma) {
-        *length = kFullWidthComma.size();
-        return true;
-    }
-    return false;
-}
 
 std::size_t CountNumberTokens(std::string_view text, std::size_t limit) {
     std::size_t count = 0;
@@ -63,7 +49,14 @@ double ReadNumberPrefix(std::string_view token) {
             i = j;
         }
     }
-    // The prefix is a plain decimal number now, which strtod rounds correctly.
+    // The prefix is a plain decimal number now. from_chars rounds it as
+    // strtod does, without a copy or the locale; only where the value
+    // overflows or underflows does strtod say what it becomes.
+    std::size_t first = start;
+    if (token[first] == '+') ++first;  // from_chars takes no plus sign
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(token.data() + first, token.data() + i, value);
+    if (error == std::errc() && end == token.data() + i) return value;
     const std::string number(token.substr(start, i - start));
     return std::strtod(number.c_str(), nullptr);
 }

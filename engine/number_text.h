@@ -10,7 +10,19 @@ namespace zentova {
 // Separators: blank, ",", CR, LF and the full-width comma "，" (UTF-8). Runs of
 // separators count as one; separators at either end make no token. The tab is
 // not a separator.
-bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size_t* length);
+inline bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size_t* length) {
+    const char c = text[at];
+    if (c == ' ' || c == ',' || c == '\r' || c == '\n') {
+        *length = 1;
+        return true;
+    }
+    // "，" is EF BC 8C in UTF-8.
+    if (c == '\xEF' && at + 2 < text.size() && text[at + 1] == '\xBC' && text[at + 2] == '\x8C') {
+        *length = 3;
+        return true;
+    }
+    return false;
+}
 
 // Calls visit(token) for every token in order until it returns false.
 template <typename Visit>

@@ -1,5 +1,6 @@
 #include "linalg/matrix_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "engine/number_text.h"
@@ -27,14 +28,23 @@ std::size_t CountMatrixNumbers(std::string_view text, std::size_t count) {
     return CountNumberTokens(text, count);
 }
 
+std::string FormatG(double value) {
+    char buffer[64];
+    // to_chars with six digits in general form writes what printf's "%g" writes.
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
+    if (error == std::errc()) return std::string(buffer, end);
+    const int length = std::snprintf(buffer, sizeof buffer, "%g", value);
+    return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
 std::string FormatMatrixText(const Matrix& matrix) {
     std::string text;
-    char buffer[64];
+    text.reserve(matrix.values().size() * 10);
     for (int r = 0; r < matrix.rows(); ++r) {
         for (int c = 0; c < matrix.cols(); ++c) {
-            const char* format = c == matrix.cols() - 1 ? "%g,\r\n" : "%g,";
-            const int length = std::snprintf(buffer, sizeof buffer, format, matrix.at(r, c));
-            if (length > 0) text.append(buffer, static_cast<std::size_t>(length));
+            text.append(FormatG(matrix.at(r, c)));
+            text.append(c == matrix.cols() - 1 ? ",\r\n" : ",");
         }
     }
     // Every element wrote at least its comma, so the last row's ",\r\n" is there.

@@ -54,6 +54,9 @@ bool ReadMatrix(std::string_view text, Matrix& matrix);
 // The number of tokens of `text`, counting stops at `count`.
 std::size_t CountMatrixNumbers(std::string_view text, std::size_t count);
 
+// A value as printf's "%g" writes it.
+std::string FormatG(double value);
+
 // A computed matrix as text: "%g" values separated by ",", each row but the
 // last ending in ",\r\n".
 std::string FormatMatrixText(const Matrix& matrix);

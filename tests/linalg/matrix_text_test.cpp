@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -178,6 +183,65 @@ INSTANTIATE_TEST_SUITE_P(Cases, TrimTable,
                                            TrimCase{"BlanksOnly", " \t \r\n", ""},
                                            TrimCase{"CommaIsNotWhite", ",1,", ",1,"}),
                          testing::RowName());
+
+}  // namespace
+}  // namespace zentova
+
+namespace zentova {
+namespace {
+
+// FormatG must write exactly what printf's "%g" writes, for every kind of
+// double: random bit patterns cover subnormals, huge exponents and NaNs.
+TEST(FormatG, WritesWhatPrintfWrites) {
+    std::mt19937_64 random(2026);
+    auto check = [](double value) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%g", value);
+        ASSERT_EQ(FormatG(value), buffer) << value;
+    };
+    for (double special :
+         {0.0, -0.0, 1.0, -1.0, 0.1, 1e-5, 1e-4, 123456.0, 1234567.0, 999999.5, 9.999995e-5, 5e-324,
+          1.7976931348623157e308, HUGE_VAL, -HUGE_VAL, std::nan(""), -std::nan("")}) {
+        check(special);
+    }
+    std::uniform_real_distribution<double> ordinary(-1e7, 1e7);
+    for (int i = 0; i < 20000; ++i) {
+        check(std::bit_cast<double>(random()));
+        check(ordinary(random));
+        check(std::round(ordinary(random)) / 1000);
+    }
+}
+
+// ReadNumberPrefix converts the decimal prefix as strtod does, rounding,
+// overflow and underflow included.
+TEST(ReadNumberPrefix, RoundsAsStrtod) {
+    std::mt19937 random(77);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> length(1, 25);
+    std::uniform_int_distribution<int> exponent(-340, 340);
+    std::uniform_int_distribution<int> coin(0, 3);
+    for (int i = 0; i < 20000; ++i) {
+        std::string number;
+        if (coin(random) == 0) number += "-";
+        if (coin(random) == 1) number += "+";
+        const int digits = length(random);
+        for (int n = 0; n < digits; ++n)
+            number.push_back(static_cast<char>('0' + digit(random)));
+        if (coin(random) != 0) {
+            // A point somewhere among the last digits, or after them.
+            const std::size_t back = std::min<std::size_t>(static_cast<std::size_t>(coin(random)),
+                                                           static_cast<std::size_t>(digits));
+            number.insert(number.end() - static_cast<std::ptrdiff_t>(back), '.');
+        }
+        if (coin(random) != 0) number.append("e").append(std::to_string(exponent(random)));
+        const double expected = std::strtod(number.c_str(), nullptr);
+        std::string token = number;
+        token.push_back('x');
+        const double got = ReadNumberPrefix(token);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected))
+            << number;
+    }
+}
 
 }  // namespace
 }  // namespace zentova
