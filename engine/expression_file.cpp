@@ -191,6 +191,7 @@ ExpressionFileContent ReadExpressionFile(const std::string& path) {
         }
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes[0] != kExpressionFileMark) break;  // the first byte already decides
     }
     ::close(fd);
     if (failed) {
