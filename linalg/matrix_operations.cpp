@@ -36,7 +36,7 @@ bool ValidShape(const MatrixOperand& operand) {
 void ReduceRowEchelon(Matrix& m) {
     const int rows = m.rows();
     const int cols = m.cols();
-    const auto width = [cols](int from) { return static_cast<std::size_t>(cols - from); };
+    const auto width = static_cast<std::size_t>(cols);  // also the row stride
 
     for (int r = 0; r < rows && r < cols; ++r) {
         int pivotColumn = -1;
@@ -47,16 +47,16 @@ void ReduceRowEchelon(Matrix& m) {
             }
             for (int k = r + 1; k < rows; ++k) {
                 if (!IsZero(m.at(k, c))) {
-                    detail::SwapRows(m.row(r), m.row(k), width(0));
+                    detail::SwapRows(m.row(r), m.row(k), width);
                     pivotColumn = c;
                     break;
                 }
             }
         }
         if (pivotColumn < 0) continue;
-        detail::EliminateBelowCleaned(m.row(0), width(0), static_cast<std::size_t>(r),
+        detail::EliminateBelowCleaned(m.row(0), width, static_cast<std::size_t>(r),
                                       static_cast<std::size_t>(rows),
-                                      static_cast<std::size_t>(pivotColumn), width(0));
+                                      static_cast<std::size_t>(pivotColumn), width);
     }
 
     for (int i = 0; i < rows; ++i) {
@@ -72,8 +72,8 @@ void ReduceRowEchelon(Matrix& m) {
     for (int r = rows - 1; r >= 1; --r) {
         const int c = LeadingColumn(m, r);
         if (c == cols) continue;
-        detail::EliminateAbove(m.row(0), width(0), static_cast<std::size_t>(r),
-                               static_cast<std::size_t>(c), width(0));
+        detail::EliminateAbove(m.row(0), width, static_cast<std::size_t>(r),
+                               static_cast<std::size_t>(c), width);
     }
 }
 
