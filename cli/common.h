@@ -58,5 +58,6 @@ void AddLinalgCommands(CLI::App& app, Context& context);
 void AddPolynomialCommands(CLI::App& app, Context& context);
 void AddGraphCommands(CLI::App& app, Context& context);
 void AddLogicCommands(CLI::App& app, Context& context);
+void AddDataCommands(CLI::App& app, Context& context);
 
 }  // namespace zentova::cli

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
     zentova::cli::AddPolynomialCommands(app, context);
     zentova::cli::AddGraphCommands(app, context);
     zentova::cli::AddLogicCommands(app, context);
+    zentova::cli::AddDataCommands(app, context);
 
     std::vector<std::string> args = NormalizeArguments(app, argc, argv);
     std::reverse(args.begin(), args.end());  // the parser takes them back to front

@@ -1,0 +1,175 @@
+#include "linalg/matrix_workbench.h"
+
+#include "linalg/linalg_messages.h"
+#include "linalg/matrix_text.h"
+
+namespace zentova {
+namespace {
+
+using Kind = WorkbenchAnswer::Kind;
+
+WorkbenchAnswer Answer(Kind kind, std::string_view message = {}, bool writeBack = false) {
+    return {kind, std::string(message), writeBack};
+}
+
+char FoldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+    }
+    return true;
+}
+
+// After item `removed` left a list of `size` items (counted after removal):
+// the item now at that place, else the last one, else none.
+int NeighbourAfterRemoval(int removed, int size) {
+    if (size == 0) return MatrixWorkbench::kNoSelection;
+    return removed < size ? removed : size - 1;
+}
+
+}  // namespace
+
+void MatrixWorkbench::SelectOperand(OperandList list, int index) {
+    const bool valid = index >= 0 && static_cast<std::size_t>(index) < entries_.size();
+    operands_[Index(list)] = valid ? index : kNoSelection;
+}
+
+std::string MatrixWorkbench::OverwriteQuestion(std::string_view name) {
+    std::string question(msg::kMatrixExistsBefore);
+    question.append(name).append(msg::kMatrixExistsAfter);
+    return question;
+}
+
+int MatrixWorkbench::FindName(std::string_view name) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (SameName(entries_[i].name, name)) return static_cast<int>(i);
+    }
+    return kNoSelection;
+}
+
+WorkbenchAnswer MatrixWorkbench::Add(const Ask& askOverwrite) {
+    editor_.text = std::string(TrimMatrixText(editor_.text));
+    if (const std::string_view problem =
+            MatrixEntryProblem(editor_.rows, editor_.cols, editor_.text);
+        !problem.empty()) {
+        return Answer(Kind::Refused, problem);
+    }
+    if (editor_.name.empty()) return Answer(Kind::Refused, msg::kEnterMatrixName);
+
+    const int existing = FindName(editor_.name);
+    if (existing != kNoSelection) {
+        if (!askOverwrite(OverwriteQuestion(editor_.name))) return Answer(Kind::Declined);
+        if (editor_.autoFormat) {
+            editor_.text = RelayoutMatrixText(editor_.text, editor_.rows, editor_.cols);
+        }
+        MatrixEntry& entry = entries_[static_cast<std::size_t>(existing)];
+        entry.rows = editor_.rows;
+        entry.cols = editor_.cols;
+        entry.text = editor_.text;
+        return Answer(Kind::Done, {}, true);
+    }
+    if (entries_.size() >= kMatrixListFullAt) return Answer(Kind::Refused, msg::kMatrixListFull);
+    if (editor_.autoFormat) {
+        editor_.text = RelayoutMatrixText(editor_.text, editor_.rows, editor_.cols);
+    }
+    entries_.push_back({editor_.name, editor_.rows, editor_.cols, editor_.text});
+    current_ = static_cast<int>(entries_.size()) - 1;
+    return Answer(Kind::Done, {}, true);
+}
+
+WorkbenchAnswer MatrixWorkbench::Delete(const Ask& askConfirm) {
+    if (entries_.empty()) return Answer(Kind::Refused, msg::kMatrixListEmpty);
+    if (!askConfirm(msg::kConfirmDeleteMatrix)) return Answer(Kind::Declined);
+    // While the list holds items one of them is selected; the guard keeps a
+    // model driven without a selection from removing anything at random.
+    if (current_ == kNoSelection) return Answer(Kind::Declined);
+    const int s = current_;
+    const int size = static_cast<int>(entries_.size()) - 1;
+    current_ = NeighbourAfterRemoval(s, size);
+    for (int& selected : operands_) {
+        if (selected == s) {
+            selected = NeighbourAfterRemoval(s, size);
+        } else if (selected > s) {
+            --selected;  // stays on the matrix it was on
+        }
+    }
+    entries_.erase(entries_.begin() + s);
+    if (current_ != kNoSelection) {
+        LoadEditor(current_);
+    } else {
+        editor_.text.clear();
+        editor_.name.clear();
+        editor_.rows = 0;
+        editor_.cols = 0;
+    }
+    return Answer(Kind::Done, {}, true);
+}
+
+WorkbenchAnswer MatrixWorkbench::Select(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
+        return Answer(Kind::Declined);
+    }
+    current_ = index;
+    LoadEditor(index);
+    return Answer(Kind::Done, {}, true);
+}
+
+void MatrixWorkbench::LoadEditor(int index) {
+    const MatrixEntry& entry = entries_[static_cast<std::size_t>(index)];
+    editor_.text = entry.text;
+    editor_.rows = entry.rows;
+    editor_.cols = entry.cols;
+    editor_.name = entry.name;
+}
+
+MatrixOperand MatrixWorkbench::Operand(int index) const {
+    const MatrixEntry& entry = entries_[static_cast<std::size_t>(index)];
+    return {entry.rows, entry.cols, entry.text};
+}
+
+WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
+    const bool binary = kind == MatrixOpKind::OpAdd || kind == MatrixOpKind::OpSubtract ||
+                        kind == MatrixOpKind::OpMultiply;
+    MatrixOperand a;
+    MatrixOperand b;
+    if (binary) {
+        const int first = operand(OperandList::First);
+        const int second = operand(OperandList::Second);
+        if (first == kNoSelection || second == kNoSelection) {
+            return Answer(Kind::Refused, msg::kChooseOperands);
+        }
+        a = Operand(first);
+        b = Operand(second);
+    } else {
+        const int only = operand(OperandList::Unary);
+        if (only == kNoSelection) {
+            // The echelon button writes the editor back even here.
+            return Answer(Kind::Refused, msg::kChooseOperands, kind == MatrixOpKind::OpEchelon);
+        }
+        a = Operand(only);
+    }
+
+    const MatrixOpAnswer answer = RunMatrixOperation(kind, a, b);
+    switch (answer.outcome.kind) {
+        case Outcome::Kind::Refused:
+            // A shape mismatch of a binary operation puts the stored editor
+            // back; an inversion's refusals leave the typing in place.
+            return Answer(Kind::Refused, answer.outcome.text, binary);
+        case Outcome::Kind::Failure:
+            return Answer(Kind::Failure, answer.outcome.text);
+        case Outcome::Kind::Value:
+            break;
+    }
+    editor_.text = answer.outcome.text;
+    editor_.rows = answer.rows;
+    editor_.cols = answer.cols;
+    editor_.name = answer.name;
+    if (answer.hasRank) editor_.rank = answer.rank;
+    return Answer(Kind::Done, {}, true);
+}
+
+}  // namespace zentova

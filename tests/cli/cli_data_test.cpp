@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/cli_runner.h"
+#include "tests/support/table.h"
+
+namespace zentova::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    int exitCode;
+    std::string out;
+    std::string err;  // for exit 2 with an empty text: any message of our own
+};
+
+void PrintTo(const CliCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DataCli : public ::testing::TestWithParam<CliCase> {};
+
+TEST_P(DataCli, PrintsWhatThePageShows) {
+    const CliCase& c = GetParam();
+    const CliRun run = RunCli(c.args, c.input);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.out, c.out);
+    if (c.exitCode != 2 || !c.err.empty()) {
+        EXPECT_EQ(run.err, c.err);
+    } else {
+        EXPECT_NE(run.err, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stats, DataCli,
+    ::testing::Values(
+        CliCase{"GeometricMean", {"stats", "geomean"}, "1 2 3 4", 0, "2.21336383940064\n", ""},
+        CliCase{"ByIndex", {"stats", "7"}, "1 2 3 4", 0, "1.29099444873581\n", ""},
+        CliCase{"Max", {"stats", "max"}, "1\n2\r\n4，3", 0, "4\n", ""},
+        CliCase{"Rsd", {"stats", "rsd"}, "1 2 3 4", 0, "0.516397779494322\n", ""},
+        CliCase{"Pstdev", {"stats", "pstdev"}, "1 2 3 4", 0, "1.11803398874989\n", ""},
+        CliCase{"SingleSampleDeviation", {"stats", "sstdev"}, "5", 0, "-nan\n", ""},
+        CliCase{"EmptyData", {"stats", "sum"}, "", 2, "", "请输入要统计的数据。\n"},
+        CliCase{"SeparatorsOnly", {"stats", "sum"}, " ,\n", 2, "", "请输入要统计的数据。\n"},
+        CliCase{"UnknownKind", {"stats", "median"}, "1 2", 2, "", ""},
+        CliCase{"KindTen", {"stats", "10"}, "1 2", 2, "", ""}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Constants, DataCli,
+    ::testing::Values(CliCase{"Light", {"constants", "2"}, "", 0, "299792458\n", ""},
+                      CliCase{"MolarVolume", {"constants", "3"}, "", 0, "0.0224141\n", ""},
+                      CliCase{"LightYear", {"constants", "11"}, "", 0, "9.4605e+15\n", ""},
+                      CliCase{"Pi", {"constants", "0"}, "", 0, "3.14159265359\n", ""},
+                      CliCase{"Beyond", {"constants", "33"}, "", 2, "", ""},
+                      CliCase{"Negative", {"constants", "-1"}, "", 2, "", ""}),
+    RowName());
+
+TEST(ConstantsCli, ListsAllThirtyThree) {
+    const CliRun run = RunCli({"constants"});
+    EXPECT_EQ(run.exitCode, 0);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < run.out.size()) {
+        const std::size_t end = run.out.find('\n', start);
+        lines.push_back(run.out.substr(start, end - start));
+        start = end + 1;
+    }
+    ASSERT_EQ(lines.size(), 33u);
+    EXPECT_EQ(lines[0], "0\tπ\t3.14159265359\t");
+    EXPECT_EQ(lines[3], "3\t标况下理想气体摩尔体积\t22.41410e-3\t立方米·摩^-1");
+    EXPECT_EQ(lines[32], "32\t第三宇宙速度\t16.7e3\t米·秒^-1");
+}
+
+class ExprFileCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string templ = (fs::temp_directory_path() / "zentova-cli-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(templ.data()), nullptr);
+        folder_ = templ;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string Path(const char* name) const { return (folder_ / name).string(); }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ExprFileCli, WritesTheKnownBytesAndListsThemBack) {
+    const std::string file = Path("two.exp");
+    const CliRun write = RunCli({"exprfile", "write", file}, "面积\ta*b/2\r\nsum\ta+b+c\n");
+    EXPECT_EQ(write.exitCode, 0);
+    EXPECT_EQ(write.out, "");
+    const std::string bytes = Slurp(file);
+    ASSERT_EQ(bytes.size(), 1203u);
+    EXPECT_EQ(bytes.substr(0, 3), std::string("\x7E\x02\x00", 3));
+    EXPECT_EQ(bytes.substr(3, 5), std::string("\xC3\xE6\xBB\xFD\x00", 5));
+    const CliRun list = RunCli({"exprfile", "list", file});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.out, "面积\ta*b/2\nsum\ta+b+c\n");
+}
+
+TEST_F(ExprFileCli, RefusedWritesTouchNoFile) {
+    const std::string file = Path("list.exp");
+    ASSERT_EQ(RunCli({"exprfile", "write", file}, "a\t1\n").exitCode, 0);
+    const std::string before = Slurp(file);
+    const std::string longName(100, 'n');
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"", "表达式列表中没有表达式可存储\n"},
+        {"\n\n", "表达式列表中没有表达式可存储\n"},
+        {"no tab here\n", ""},
+        {"name\t\n", "请输入表达式\n"},
+        {"\tx\n", "请输入表达式名称\n"},
+        {longName + "\tx\n", ""},
+        {"b\t" + std::string(500, '1') + "\n", ""},
+        {"emoji😀\tx\n", ""},
+    };
+    for (const auto& [input, message] : refused) {
+        for (const char* target : {"list.exp", "new.exp"}) {
+            const CliRun run = RunCli({"exprfile", "write", Path(target)}, input);
+            EXPECT_EQ(run.exitCode, 2) << input;
+            EXPECT_EQ(run.out, "");
+            if (!message.empty()) {
+                EXPECT_EQ(run.err, message);
+            } else {
+                EXPECT_NE(run.err, "");
+            }
+        }
+        EXPECT_EQ(Slurp(file), before);
+        EXPECT_FALSE(fs::exists(Path("new.exp")));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+TEST_F(ExprFileCli, ListRefusesWhatIsNoExpressionFile) {
+    {
+        std::ofstream(Path("text.txt"), std::ios::binary) << "hello";
+        std::ofstream(Path("empty.exp"), std::ios::binary) << std::string("~\0\0", 3);
+        std::ofstream(Path("short.exp"), std::ios::binary) << std::string("~\x01\0abc", 6);
+    }
+    const CliRun text = RunCli({"exprfile", "list", Path("text.txt")});
+    EXPECT_EQ(text.exitCode, 2);
+    EXPECT_EQ(text.err, "您打开的不是表达式文件\n");
+    const CliRun empty = RunCli({"exprfile", "list", Path("empty.exp")});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, "");
+    const CliRun shortFile = RunCli({"exprfile", "list", Path("short.exp")});
+    EXPECT_EQ(shortFile.exitCode, 2);
+    EXPECT_EQ(shortFile.out, "");
+    EXPECT_NE(shortFile.err, "");
+    const CliRun missing = RunCli({"exprfile", "list", Path("missing.exp")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err, "");
+}
+
+}  // namespace
+}  // namespace zentova::testing
