@@ -7,7 +7,11 @@
 namespace zentova {
 
 CKeyButton::CKeyButton(const QString& normalPicture, const QString& pressedPicture, QWidget* parent)
-    : QAbstractButton(parent), normalPath_(normalPicture), pressedPath_(pressedPicture) {}
+    : QAbstractButton(parent), normalPath_(normalPicture), pressedPath_(pressedPicture) {
+    // A key works on the expression box; taking the focus would make the box
+    // drop its selection, which the key is meant to replace.
+    setFocusPolicy(Qt::NoFocus);
+}
 
 QSize CKeyButton::sizeHint() const {
     return {75, 27};

@@ -122,6 +122,7 @@ void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
+    Centre();
     if (CPageBase* page = view_->Page(view_->VisiblePage())) page->setFocus(Qt::OtherFocusReason);
 }
 

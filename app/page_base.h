@@ -29,6 +29,7 @@ class CPageBase : public QWidget {
 
     // The control that last had the focus gets it back when the page does.
     void RememberFocus(QWidget* control);
+    QWidget* RememberedFocus() const { return lastFocus_.data(); }
 
     // The control with identifier `id`, or nullptr.
     QWidget* Control(int id) const { return controls_.value(id); }

@@ -38,14 +38,20 @@ CPageBase* CZentovaView::Page(int index) const {
 }
 
 void CZentovaView::ShowPage(int index) {
-    if (Page(index) == nullptr) return;
+    CPageBase* shown = Page(index);
+    if (shown == nullptr) return;
+    // Hiding the page that holds the focus moves it along the focus chain,
+    // possibly into the page being shown; that is not the user's choice, so
+    // the page keeps the control it remembered before.
+    QWidget* remembered = shown->RememberedFocus();
     for (int i = 0; i < kPageCount; ++i) {
         CPageBase* page = Page(i);
         page->setVisible(i == index);
         page->update();
     }
     visible_ = index;
-    Page(index)->setFocus(Qt::OtherFocusReason);
+    shown->RememberFocus(remembered);
+    shown->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zentova

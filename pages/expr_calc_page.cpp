@@ -129,7 +129,9 @@ CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
     }
     ControlAs<QRadioButton>(calc_id::kRadians)->setChecked(true);
 
-    connect(History(), &QListWidget::currentRowChanged, this, [this] { Recall(); });
+    // Only a change of the selection recalls: the list taking the focus moves
+    // its current row without selecting anything.
+    connect(History(), &QListWidget::itemSelectionChanged, this, [this] { Recall(); });
     connect(History(), &QListWidget::itemClicked, this, [this] { Recall(); });
 }
 
@@ -144,8 +146,8 @@ QListWidget* CExprCalcPage::History() const {
 void CExprCalcPage::ReadState() {
     expression_ = ReadText(calc_id::kExpression);
     result_ = ReadText(calc_id::kResult);
-    const QListWidgetItem* selected = History()->currentItem();
-    selectedHistory_ = selected != nullptr && selected->isSelected() ? selected->text() : QString();
+    const QList<QListWidgetItem*> selected = History()->selectedItems();
+    selectedHistory_ = selected.isEmpty() ? QString() : selected.first()->text();
 }
 
 void CExprCalcPage::WriteState() {
@@ -182,7 +184,10 @@ void CExprCalcPage::Backspace() {
         const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
         const int end = box->hasSelectedText() ? box->selectionEnd() : start;
         const TextRange range = BackspaceRange(start, end);
-        if (!range.empty()) {
+        if (range.empty()) {
+            // At the start of the box the selection is dropped, nothing else.
+            box->deselect();
+        } else {
             box->setSelection(range.from, range.to - range.from);
             box->del();
         }
