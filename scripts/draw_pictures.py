@@ -69,8 +69,8 @@ def key_svg(caption, group, size, pressed):
                  f'font-family="Liberation Sans" font-weight="bold" font-size="{size_px}" '
                  f'fill="{ink}">{text}</text>')
     highlight = "" if pressed else (
-        f'<rect x="1.5" y="1.5" width="{w - 3}" height="{min(h / 2 - 1, 11.5):.1f}" rx="3.5" '
-        f'fill="#ffffff" fill-opacity="0.35"/>')
+        f'<rect x="1.5" y="1.5" width="{w - 3}" height="{min(h / 2 - 1, 14):.1f}" rx="3.5" '
+        f'fill="url(#shine)"/>')
     shadow = (f'<rect x="1.5" y="1.5" width="{w - 3}" height="3" rx="1.5" fill="#000000" '
               f'fill-opacity="0.12"/>' if pressed else "")
     return f'''<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" viewBox="0 0 {w} {h}">
@@ -78,6 +78,10 @@ def key_svg(caption, group, size, pressed):
     <linearGradient id="face" x1="0" y1="0" x2="0" y2="1">
       <stop offset="0" stop-color="{top}"/>
       <stop offset="1" stop-color="{bottom}"/>
+    </linearGradient>
+    <linearGradient id="shine" x1="0" y1="0" x2="0" y2="1">
+      <stop offset="0" stop-color="#ffffff" stop-opacity="0.5"/>
+      <stop offset="1" stop-color="#ffffff" stop-opacity="0"/>
     </linearGradient>
   </defs>
   <rect x="0.5" y="0.5" width="{w - 1}" height="{h - 1}" rx="5" fill="url(#face)" stroke="{border}"/>
@@ -150,7 +154,7 @@ ICONS = {
           for x, y in ((14, 14), (33, 17), (24, 33))]])),
     "constants": ("#c99a14", text(24, 33, "π", 28, "Liberation Serif", "normal")),
     "polynomial": ("#b8602c", "\n".join([
-        text(24, 21, "(x+1)", 11), text(24, 36, "×(y−2)", 11)])),
+        text(14, 30, "×", 18, "Liberation Sans", "normal"), text(30, 32, "x²", 20)])),
     "logic": ("#5a6b85", "\n".join([
         '    <path d="M12,30 l5,-14 l5,14"/>', '    <path d="M26,16 l5,14 l5,-14"/>',
         '    <path d="M14,36 h20" stroke-opacity="0.6"/>'])),
