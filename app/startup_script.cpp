@@ -3,7 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 #include "app/main_frame.h"
 #include "app/zentova_view.h"
@@ -21,6 +24,16 @@ void SendKey(CMainFrame& frame, int key, const QString& text) {
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(target, &release);
+}
+
+void SaveWindowPicture(CMainFrame& frame, const QString& file) {
+    QPixmap picture;
+    const QRect outer = frame.frameGeometry();
+    if (QScreen* screen = frame.screen(); screen != nullptr && outer != frame.geometry()) {
+        picture = screen->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height());
+    }
+    if (picture.isNull()) picture = frame.grab();
+    picture.save(file);
 }
 
 bool RunStep(CMainFrame& frame, const StartupStep& step) {
@@ -45,8 +58,13 @@ bool RunStep(CMainFrame& frame, const StartupStep& step) {
                     step.argument == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return,
                     QString());
             break;
+        case Kind::Tip:
+            if (auto* widget = frame.findChild<QWidget*>(step.argument)) {
+                QToolTip::showText(widget->mapToGlobal(widget->rect().center()), widget->toolTip(),
+                                   widget, {}, widget->toolTipDuration());
+            }
+            break;
         case Kind::Screenshot:
-            frame.grab().save(step.argument);
             return false;
     }
     return true;
@@ -57,8 +75,13 @@ bool RunStep(CMainFrame& frame, const StartupStep& step) {
 StartupScript ParseStartupScript(const QStringList& arguments) {
     using Kind = StartupStep::Kind;
     const std::pair<const char*, Kind> kOptions[] = {
-        {"--page", Kind::Page}, {"--set", Kind::Set}, {"--click", Kind::Click},
-        {"--type", Kind::Type}, {"--key", Kind::Key}, {"--screenshot", Kind::Screenshot},
+        {"--page", Kind::Page},
+        {"--set", Kind::Set},
+        {"--click", Kind::Click},
+        {"--type", Kind::Type},
+        {"--key", Kind::Key},
+        {"--tip", Kind::Tip},
+        {"--screenshot", Kind::Screenshot},
     };
     StartupScript script;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -90,12 +113,18 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
 
 void RunStartupScript(CMainFrame& frame, const std::vector<StartupStep>& steps) {
     // Give the window time to be mapped and painted before the first step.
-    QTimer::singleShot(300, &frame, [&frame, steps] {
+    QTimer::singleShot(500, &frame, [&frame, steps] {
         frame.activateWindow();
         for (const StartupStep& step : steps) {
             QApplication::processEvents();
             if (!RunStep(frame, step)) {
-                QApplication::quit();
+                // Let the last changes reach the screen, then take the window
+                // with its frame as the window manager drew it.
+                const QString file = step.argument;
+                QTimer::singleShot(400, &frame, [&frame, file] {
+                    SaveWindowPicture(frame, file);
+                    QApplication::quit();
+                });
                 return;
             }
         }

@@ -13,7 +13,7 @@ namespace zentova {
 class CMainFrame;
 
 struct StartupStep {
-    enum class Kind { Page, Set, Click, Type, Key, Screenshot };
+    enum class Kind { Page, Set, Click, Type, Key, Tip, Screenshot };
     Kind kind;
     QString argument;
 };
@@ -31,6 +31,6 @@ void RunStartupScript(CMainFrame& frame, const std::vector<StartupStep>& steps);
 
 inline constexpr char kStartupUsage[] =
     "usage: zentova [--page N] [--set A|B] [--click NAME] [--type TEXT] [--key Enter|Escape]\n"
-    "               [--screenshot FILE.png]\n";
+    "               [--tip NAME] [--screenshot FILE.png]\n";
 
 }  // namespace zentova

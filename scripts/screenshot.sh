@@ -21,7 +21,9 @@ fi
 [ -n "$bin" ] && [ -x "$bin" ] || { echo "build the program first (./zentova.sh run)" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 rm -f "$out"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$bin" "$@" --screenshot "$out"
+# With openbox the picture shows the window frame and its caption as well.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    if command -v openbox >/dev/null; then openbox >/dev/null 2>&1 & sleep 1; fi
+    exec "$@"' run "$bin" "$@" --screenshot "$out"
 [ -s "$out" ] || { echo "no picture was written" >&2; exit 1; }
 echo "$out"
