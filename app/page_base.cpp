@@ -36,7 +36,7 @@ QWidget* MakeControl(const ControlSpec& spec, CPageBase& page) {
         }
         case ControlKind::List: {
             auto* list = new QListWidget(&page);
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             list->setSelectionMode(QAbstractItemView::SingleSelection);
             return list;
