@@ -2,7 +2,10 @@
 // and the keyboard filter, on a small page made for the test.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <array>
 
 #include "app/page_base.h"
@@ -185,6 +188,45 @@ class PageBaseTest : public QObject {
         connect(box, &QLineEdit::returnPressed, this, [&returned] { returned = true; });
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(returned);
+    }
+
+    void qtDesktopBoxesHaveTheirCaptionsAndButtons_data() {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("message") << false << "确定" << false;
+        QTest::newRow("question answered yes") << true << "是(&Y)" << true;
+        QTest::newRow("question answered no") << true << "否(&N)" << false;
+    }
+
+    // The real boxes, closed by pressing their button from a timer.
+    void qtDesktopBoxesHaveTheirCaptionsAndButtons() {
+        QFETCH(bool, question);
+        QFETCH(QString, press);
+        QFETCH(bool, answer);
+        CQtDesktop desktop;
+        QString title;
+        QStringList buttons;
+        QTimer::singleShot(50, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            title = box->windowTitle();
+            QAbstractButton* chosen = nullptr;
+            for (QAbstractButton* button : box->buttons()) {
+                buttons << button->text();
+                if (button->text() == press) chosen = button;
+            }
+            if (chosen != nullptr) chosen->click();
+        });
+        if (question) {
+            QCOMPARE(desktop.Ask(page_.get(), QStringLiteral("删除"), QStringLiteral("?")), answer);
+            QCOMPARE(title, QStringLiteral("删除"));
+            QCOMPARE(buttons.size(), 2);
+        } else {
+            desktop.Inform(page_.get(), QStringLiteral("请输入表达式"));
+            QCOMPARE(title, QStringLiteral("Zentova"));
+            QCOMPARE(buttons, QStringList{QStringLiteral("确定")});
+        }
     }
 
     void keysOutsidePagesAreNotFiltered() {
