@@ -125,7 +125,11 @@ CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
         auto* radio = ControlAs<QRadioButton>(id);
         modes->addButton(radio, id);
         const AngleMode chosen = mode;
-        connect(radio, &QRadioButton::clicked, this, [this, chosen] { angleMode_ = chosen; });
+        // Checking by mouse or by the arrow keys; the mode only takes effect at
+        // the next evaluation.
+        connect(radio, &QRadioButton::toggled, this, [this, chosen](bool checked) {
+            if (checked) angleMode_ = chosen;
+        });
     }
     ControlAs<QRadioButton>(calc_id::kRadians)->setChecked(true);
 

@@ -156,6 +156,17 @@ class CalculatorPageTest : public QObject {
         }
     }
 
+    void arrowKeysChooseTheModeToo() {
+        auto* radians = Page()->findChild<QRadioButton*>(QStringLiteral("radiansRadio"));
+        radians->setFocus();
+        QTest::keyClick(radians, Qt::Key_Down);
+        QCOMPARE(Page()->angleMode(), AngleMode::Centesimal);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(Page()->angleMode(), AngleMode::Degrees);
+        QVERIFY(Page()->findChild<QRadioButton*>(QStringLiteral("degreesRadio"))->isChecked());
+    }
+
     void equalsOnAnEmptyBoxChangesNothing() {
         Enter(QStringLiteral("2*3"));
         QCOMPARE(Result()->text(), QStringLiteral("6"));
