@@ -118,6 +118,18 @@ void CMainFrame::Centre() {
     move(frame.topLeft());
 }
 
+bool CMainFrame::event(QEvent* event) {
+    // The window manager's frame is known only once the window is on the
+    // screen; centre again then, so that the frame and not just the client
+    // area sits in the middle.
+    if (event->type() == QEvent::WindowActivate && !framedOnce_ &&
+        frameGeometry().size() != size()) {
+        framedOnce_ = true;
+        Centre();
+    }
+    return QMainWindow::event(event);
+}
+
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;

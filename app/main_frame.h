@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     struct ToolbarButton {
@@ -62,6 +63,7 @@ class CMainFrame : public QMainWindow {
     QVector<ToolbarButton> buttons_;
     ToolbarSet set_ = ToolbarSet::A;
     bool shownOnce_ = false;
+    bool framedOnce_ = false;
 };
 
 }  // namespace zentova
