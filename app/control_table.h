@@ -19,7 +19,7 @@ enum class ControlKind {
     Icon,          // the application icon
 };
 
-struct ControlSpec {
+struct ControlRow {
     int id;
     ControlKind kind;
     const char* name;     // objectName, stable for tests

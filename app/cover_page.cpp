@@ -8,7 +8,7 @@
 namespace zentova {
 namespace {
 
-constexpr std::array<ControlSpec, 4> kControls{{
+constexpr std::array<ControlRow, 4> kControls{{
     {1143, ControlKind::CentredLabel, "versionLabel", credit::kVersionLine, 96, 190, 200, 12},
     {1144, ControlKind::CentredLabel, "authorLabel", credit::kAuthorLine, 96, 203, 200, 12},
     {kEmailLinkId, ControlKind::Link, "emailLink", credit::kEmailLabel, 126, 220, 140, 11},

@@ -25,13 +25,13 @@ QString FromUtf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-QWidget* MakeControl(const ControlSpec& spec, CPageBase& page) {
-    const QString caption = FromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* MakeControl(const ControlRow& row, CPageBase& page) {
+    const QString caption = FromUtf8(row.caption);
+    switch (row.kind) {
         case ControlKind::Edit:
         case ControlKind::ReadOnlyEdit: {
             auto* edit = new QLineEdit(&page);
-            edit->setReadOnly(spec.kind == ControlKind::ReadOnlyEdit);
+            edit->setReadOnly(row.kind == ControlKind::ReadOnlyEdit);
             return edit;
         }
         case ControlKind::List: {
@@ -45,7 +45,7 @@ QWidget* MakeControl(const ControlSpec& spec, CPageBase& page) {
         case ControlKind::CentredLabel: {
             auto* label = new CTransparentStatic(&page);
             label->setText(caption);
-            label->setAlignment(spec.kind == ControlKind::CentredLabel
+            label->setAlignment(row.kind == ControlKind::CentredLabel
                                     ? Qt::AlignCenter
                                     : Qt::AlignLeft | Qt::AlignVCenter);
             return label;
@@ -60,8 +60,8 @@ QWidget* MakeControl(const ControlSpec& spec, CPageBase& page) {
         case ControlKind::PushButton:
             return new QPushButton(caption, &page);
         case ControlKind::Key: {
-            auto* key = new CKeyButton(QStringLiteral(":/keys/key%1.svg").arg(spec.id),
-                                       QStringLiteral(":/keys/key%1_down.svg").arg(spec.id), &page);
+            auto* key = new CKeyButton(QStringLiteral(":/keys/key%1.svg").arg(row.id),
+                                       QStringLiteral(":/keys/key%1_down.svg").arg(row.id), &page);
             key->setText(caption);
             return key;
         }
@@ -142,15 +142,15 @@ void CPageBase::RememberFocus(QWidget* control) {
     lastFocus_ = control;
 }
 
-void CPageBase::CreateControls(std::span<const ControlSpec> specs) {
-    for (const ControlSpec& spec : specs) {
-        QWidget* control = MakeControl(spec, *this);
-        control->setObjectName(FromUtf8(spec.name));
+void CPageBase::CreateControls(std::span<const ControlRow> rows) {
+    for (const ControlRow& row : rows) {
+        QWidget* control = MakeControl(row, *this);
+        control->setObjectName(FromUtf8(row.name));
         control->setAccessibleName(
-            FromUtf8(spec.accessibleName != nullptr ? spec.accessibleName : spec.caption));
-        control->setProperty("controlId", spec.id);
-        control->setGeometry(DluRect(spec.x, spec.y, spec.width, spec.height));
-        controls_.insert(spec.id, control);
+            FromUtf8(row.accessibleName != nullptr ? row.accessibleName : row.caption));
+        control->setProperty("controlId", row.id);
+        control->setGeometry(DluRect(row.x, row.y, row.width, row.height));
+        controls_.insert(row.id, control);
     }
 }
 

@@ -42,7 +42,7 @@ class CPageBase : public QWidget {
 
   protected:
     // Creates the controls in table order, which is also the tab order.
-    void CreateControls(std::span<const ControlSpec> specs);
+    void CreateControls(std::span<const ControlRow> rows);
 
     // Enter: consumed without action unless a page says otherwise. Return
     // false to let the focused control handle it.

@@ -35,12 +35,12 @@ constexpr int Column(int column) {
     return kLeft + column * kColumnStep;
 }
 
-ControlSpec Key(int id, int x, int y, int width, int height = kKeyHeight) {
+ControlRow Key(int id, int x, int y, int width, int height = kKeyHeight) {
     return {id, K::Key, "", FindCalculatorKey(id)->caption.data(), x, y, width, height};
 }
 
-std::vector<ControlSpec> Controls() {
-    std::vector<ControlSpec> specs = {
+std::vector<ControlRow> Controls() {
+    std::vector<ControlRow> rows = {
         {calc_id::kExpression, K::Edit, "expressionBox", "", kLeft, 8, 374, 22,
          msg::kTipExpressionBox.data()},
         {calc_id::kResult, K::ReadOnlyEdit, "resultBox", "", kLeft, 34, 374, 22,
@@ -50,9 +50,9 @@ std::vector<ControlSpec> Controls() {
     };
     constexpr int kFirstRow[] = {1023, 1024, 1025, 1026, 1033, 1034, 1035, 1042};
     for (int i = 0; i < 4; ++i)
-        specs.push_back(Key(kFirstRow[i], kLeft + i * 44, Row(0), 40));
+        rows.push_back(Key(kFirstRow[i], kLeft + i * 44, Row(0), 40));
     for (int i = 4; i < 8; ++i)
-        specs.push_back(Key(kFirstRow[i], 188 + (i - 4) * 50, Row(0), 46));
+        rows.push_back(Key(kFirstRow[i], 188 + (i - 4) * 50, Row(0), 46));
     constexpr int kRows[6][7] = {
         {1029, 1031, 1032, 1027, 1028, 1030, 1038}, {1016, 1019, 1020, 1018, 1036, 1037, 1022},
         {1008, 1009, 1010, 1015, 1021, 1040, 1039}, {1005, 1006, 1007, 1013, 0, 0, 0},
@@ -61,20 +61,20 @@ std::vector<ControlSpec> Controls() {
     for (int row = 0; row < 6; ++row) {
         for (int column = 0; column < 7; ++column) {
             const int id = kRows[row][column];
-            if (id != 0) specs.push_back(Key(id, Column(column), Row(row + 1), kKeyWidth));
+            if (id != 0) rows.push_back(Key(id, Column(column), Row(row + 1), kKeyWidth));
         }
     }
-    specs.push_back(Key(kEqualsKeyId, Column(6), Row(4), kKeyWidth, 2 * kRowStep + kKeyHeight));
+    rows.push_back(Key(kEqualsKeyId, Column(6), Row(4), kKeyWidth, 2 * kRowStep + kKeyHeight));
     const int group = Column(4) + 4;
-    specs.push_back({calc_id::kAngleLabel, K::Label, "angleLabel", msg::kAngleLabel.data(), group,
-                     Row(4) + 1, 100, 12});
-    specs.push_back({calc_id::kDegrees, K::Radio, "degreesRadio", msg::kDegrees.data(), group + 8,
-                     Row(4) + 15, 80, 12});
-    specs.push_back({calc_id::kRadians, K::Radio, "radiansRadio", msg::kRadians.data(), group + 8,
-                     Row(4) + 29, 80, 12});
-    specs.push_back({calc_id::kCentesimal, K::Radio, "centesimalRadio", msg::kCentesimal.data(),
-                     group + 8, Row(4) + 43, 80, 12});
-    return specs;
+    rows.push_back({calc_id::kAngleLabel, K::Label, "angleLabel", msg::kAngleLabel.data(), group,
+                    Row(4) + 1, 100, 12});
+    rows.push_back({calc_id::kDegrees, K::Radio, "degreesRadio", msg::kDegrees.data(), group + 8,
+                    Row(4) + 15, 80, 12});
+    rows.push_back({calc_id::kRadians, K::Radio, "radiansRadio", msg::kRadians.data(), group + 8,
+                    Row(4) + 29, 80, 12});
+    rows.push_back({calc_id::kCentesimal, K::Radio, "centesimalRadio", msg::kCentesimal.data(),
+                    group + 8, Row(4) + 43, 80, 12});
+    return rows;
 }
 
 QFont BoxFont() {
@@ -94,8 +94,8 @@ QString FromUtf8(std::string_view text) {
 
 CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
     : CPageBase(desktop, parent, picture::kPageBackground) {
-    const std::vector<ControlSpec> specs = Controls();
-    CreateControls(specs);
+    const std::vector<ControlRow> rows = Controls();
+    CreateControls(rows);
 
     QLineEdit* expression = ExpressionBox();
     expression->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

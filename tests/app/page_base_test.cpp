@@ -22,7 +22,7 @@ namespace {
 class CTestPage : public CPageBase {
   public:
     explicit CTestPage(CDesktop& desktop) : CPageBase(desktop, nullptr, picture::kPageBackground) {
-        static constexpr std::array<ControlSpec, 3> kControls{{
+        static constexpr std::array<ControlRow, 3> kControls{{
             {1, ControlKind::Edit, "lowerBox", "", 10, 10, 80, 14, "lower"},
             {2, ControlKind::Edit, "countBox", "", 10, 30, 80, 14, "count"},
             {3, ControlKind::Edit, "upperBox", "", 10, 50, 80, 14, "upper"},
