@@ -10,7 +10,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-    fonts-noto-cjk fonts-liberation xvfb xauth
+    fonts-noto-cjk fonts-liberation xvfb xauth openbox
 )
 
 install_missing() {
@@ -66,6 +66,7 @@ case "${1:-}" in
         # any report aborts the test that caused it.
         build build/asan -DCMAKE_BUILD_TYPE=Debug -DZENTOVA_SANITIZE=ON -DZENTOVA_BUILD_BENCH=OFF
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS="suppressions=$PWD/tests/lsan_suppressions.txt:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             run_tests build/asan
         ;;

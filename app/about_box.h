@@ -1,0 +1,19 @@
+// The About box: icon, version, author credit, OK and the two links.
+#pragma once
+
+#include <QDialog>
+
+namespace zentova {
+
+class CDesktop;
+
+inline constexpr char kAboutCaption[] = "关于 Zentova";
+inline constexpr char kAboutVersion[] = "Zentova 1.63 版";
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+  public:
+    CAboutDlg(CDesktop& desktop, QWidget* parent = nullptr);
+};
+
+}  // namespace zentova

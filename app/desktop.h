@@ -1,0 +1,42 @@
+// Everything a page or the frame hands to the desktop: message boxes,
+// questions, modal dialogs and links. The program uses the Qt implementation;
+// tests put a recorder in its place, so that no modal dialog ever blocks them.
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace zentova {
+
+// The caption of every message box, the application's title.
+inline constexpr char kMessageCaption[] = "Zentova";
+
+class CDesktop {
+  public:
+    virtual ~CDesktop() = default;
+
+    // A message with an OK button and the caption "Zentova".
+    virtual void Inform(QWidget* parent, const QString& text) = 0;
+
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool Ask(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // Runs a modal dialog to its end and returns its result code.
+    virtual int RunModal(QDialog& dialog) = 0;
+
+    // Opens a link (a web address or a "mailto:") with the desktop's handler.
+    // Failures are not reported.
+    virtual void OpenLink(const QString& link) = 0;
+};
+
+class CQtDesktop final : public CDesktop {
+  public:
+    void Inform(QWidget* parent, const QString& text) override;
+    bool Ask(QWidget* parent, const QString& caption, const QString& text) override;
+    int RunModal(QDialog& dialog) override;
+    void OpenLink(const QString& link) override;
+};
+
+}  // namespace zentova
