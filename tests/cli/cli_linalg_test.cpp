@@ -15,7 +15,7 @@ struct CliCase {
     std::string input;
     int exitCode;
     std::string out;
-    std::string err;  // compared when the exit status is not 2 or when not empty
+    const char* err;  // null: some message of our own wording
 };
 
 void PrintTo(const CliCase& c, std::ostream* os) {
@@ -26,14 +26,7 @@ class LinalgCli : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(LinalgCli, PrintsWhatThePageShows) {
     const CliCase& c = GetParam();
-    const CliRun run = RunCli(c.args, c.input);
-    EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_EQ(run.out, c.out);
-    if (c.exitCode != 2 || !c.err.empty()) {
-        EXPECT_EQ(run.err, c.err);
-    } else {
-        EXPECT_NE(run.err, "");  // a usage message of our own wording
-    }
+    ExpectRun(RunCli(c.args, c.input), c.exitCode, c.out, c.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,10 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{
             "SolveTooFew", {"solve", "2"}, "1 2 3", 2, "", "系数矩阵输入错误，元素个数不正确。\n"},
         CliCase{"SolveZero", {"solve", "0"}, "1 2", 2, "", "请输入元数。\n"},
-        CliCase{"SolveNegative", {"solve", "-2"}, "1 2", 2, "", ""},
-        CliCase{"SolveAbove100", {"solve", "101"}, "1 2", 2, "", ""},
-        CliCase{"SolveNotANumber", {"solve", "two"}, "1 2", 2, "", ""},
-        CliCase{"SolveMissingN", {"solve"}, "1 2", 2, "", ""},
+        CliCase{"SolveNegative", {"solve", "-2"}, "1 2", 2, "", nullptr},
+        CliCase{"SolveAbove100", {"solve", "101"}, "1 2", 2, "", nullptr},
+        CliCase{"SolveNotANumber", {"solve", "two"}, "1 2", 2, "", nullptr},
+        CliCase{"SolveMissingN", {"solve"}, "1 2", 2, "", nullptr},
         CliCase{"SolveFullWidthCommas", {"solve", "1"}, "2，5", 0, "x0 = 2.5\n", ""}),
     RowName());
 
@@ -61,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"DetFifteenDigits", {"det", "1"}, "3.14159265358979", 0, "3.14159265358979\n", ""},
         CliCase{"DetTooFew", {"det", "2"}, "1 2 3", 2, "", "行列式元素输入错误，个数不正确。\n"},
         CliCase{"DetZero", {"det", "0"}, "1", 2, "", "请输入行列式的阶数。\n"},
-        CliCase{"DetAbove100", {"det", "1000"}, "1", 2, "", ""}),
+        CliCase{"DetAbove100", {"det", "1000"}, "1", 2, "", nullptr}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "请输入矩阵\n"},
         CliCase{
             "ZeroSize", {"matrix", "echelon", "0x2", "1 2"}, "", 2, "", "矩阵的行、列数输入错误\n"},
-        CliCase{"BadShape", {"matrix", "echelon", "2by2", "1 2 3 4"}, "", 2, "", ""},
+        CliCase{"BadShape", {"matrix", "echelon", "2by2", "1 2 3 4"}, "", 2, "", nullptr},
         CliCase{"Echelon",
                 {"matrix", "echelon", "3x3", "1 2 3 2 4 6 1 1 1"},
                 "",
@@ -143,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 "",
                 "矩阵的行、列数输入错误\n"},
-        CliCase{"NoOperation", {"matrix"}, "", 2, "", ""}),
+        CliCase{"NoOperation", {"matrix"}, "", 2, "", nullptr}),
     RowName());
 
 TEST(LinalgCliLarge, DeterminantOfOrder100TypedAsText) {

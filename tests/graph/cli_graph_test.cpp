@@ -22,12 +22,7 @@ class CliGraph : public ::testing::TestWithParam<CliRow> {};
 
 TEST_P(CliGraph, PrintsWhatThePageShows) {
     const CliRow& row = GetParam();
-    const CliRun run = RunCli(row.args, row.input);
-    EXPECT_EQ(run.exitCode, row.exitCode);
-    EXPECT_EQ(run.out, row.out);
-    if (row.err != nullptr) {
-        EXPECT_EQ(run.err, row.err);
-    }
+    ExpectRun(RunCli(row.args, row.input), row.exitCode, row.out, row.err);
 }
 
 constexpr const char* kTriangle = "0 1 4\n1 0 2\n4 2 0";

@@ -22,10 +22,7 @@ class CliLogic : public ::testing::TestWithParam<CliRow> {};
 
 TEST_P(CliLogic, PrintsWhatThePageShows) {
     const CliRow& row = GetParam();
-    const CliRun run = RunCli(row.args);
-    EXPECT_EQ(run.exitCode, row.exitCode);
-    EXPECT_EQ(run.out, row.out);
-    EXPECT_EQ(run.err, row.err);
+    ExpectRun(RunCli(row.args), row.exitCode, row.out, row.err);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -35,10 +35,7 @@ class PolyCliTest : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(PolyCliTest, PrintsWhatThePageShows) {
     const CliCase& c = GetParam();
-    const CliRun run = RunCli(c.args);
-    EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_EQ(run.out, c.out);
-    EXPECT_EQ(run.err, c.err);
+    ExpectRun(RunCli(c.args), c.exitCode, c.out, c.err.c_str());
 }
 
 const std::string kOverflow = "表达式项数过多，计算溢出。\n";

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cerrno>
 #include <stdexcept>
@@ -82,6 +84,17 @@ CliRun RunCli(const std::vector<std::string>& args, std::string_view input) {
     waitpid(pid, &status, 0);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return run;
+}
+
+void ExpectRun(const CliRun& run, int exitCode, std::string_view out, const char* err) {
+    EXPECT_EQ(run.exitCode, exitCode);
+    EXPECT_EQ(run.out, out);
+    if (err != nullptr) {
+        EXPECT_EQ(run.err, err);
+    } else {
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_TRUE(run.err.empty() || run.err.back() == '\n');
+    }
 }
 
 }  // namespace zentova::testing

@@ -16,4 +16,9 @@ struct CliRun {
 // Runs zentova-cli with `args`, feeding `input` on standard input.
 CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {});
 
+// Checks a run against the contract: the exit status and standard output
+// exactly, and standard error exactly or, where `err` is null, some message
+// of our own wording ending in a line break.
+void ExpectRun(const CliRun& run, int exitCode, std::string_view out, const char* err);
+
 }  // namespace zentova::testing
