@@ -129,7 +129,10 @@ bool ReadNumber(std::string_view run, double& value) {
 // Turns a finished run into a token. Only a run followed by an operator
 // character may name a function.
 bool MakeRunToken(std::string_view run, bool followedByOperator, Token& token) {
-    if (followedByOperator) {
+    const char first = run.front();
+    // Every function name starts with a lower-case letter, and most runs are
+    // numbers: they skip the name comparisons.
+    if (followedByOperator && first >= 'a' && first <= 'z') {
         for (std::size_t i = 0; i < kFunctionNames.size(); ++i) {
             if (run == kFunctionNames[i]) {
                 token = {static_cast<std::uint8_t>(kSin + i), 0.0};
@@ -137,7 +140,6 @@ bool MakeRunToken(std::string_view run, bool followedByOperator, Token& token) {
             }
         }
     }
-    const char first = run.front();
     if (!((first >= '0' && first <= '9') || first == '.')) return false;
     token.kind = kNumber;
     return ReadNumber(run, token.value);
