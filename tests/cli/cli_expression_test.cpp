@@ -11,20 +11,10 @@ namespace {
 
 constexpr const char* kAnyMessage = nullptr;  // some message of our own wording
 
-struct CliCase {
-    const char* name;
-    std::vector<std::string> args;
-    std::string input;
-    int exitCode;
-    std::string out;
-    const char* err;
-};
-
 class Cli : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(Cli, PrintsAndExitsAsAgreed) {
-    const CliCase& c = GetParam();
-    ExpectRun(RunCli(c.args, c.input), c.exitCode, c.out, c.err);
+    ExpectCase(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,24 +9,10 @@
 namespace zentova::testing {
 namespace {
 
-struct CliCase {
-    const char* name;
-    std::vector<std::string> args;
-    std::string input;
-    int exitCode;
-    std::string out;
-    const char* err;  // null: some message of our own wording
-};
-
-void PrintTo(const CliCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class LinalgCli : public ::testing::TestWithParam<CliCase> {};
 
 TEST_P(LinalgCli, PrintsWhatThePageShows) {
-    const CliCase& c = GetParam();
-    ExpectRun(RunCli(c.args, c.input), c.exitCode, c.out, c.err);
+    ExpectCase(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 // Runs the built zentova-cli as a child process, the way a shell would.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,5 +21,24 @@ CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {})
 // exactly, and standard error exactly or, where `err` is null, some message
 // of our own wording ending in a line break.
 void ExpectRun(const CliRun& run, int exitCode, std::string_view out, const char* err);
+
+// One row of a table of command-line cases.
+struct CliCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    int exitCode;
+    std::string out;
+    const char* err;  // null: some message of our own wording
+};
+
+inline void PrintTo(const CliCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Runs the row and checks it with ExpectRun.
+inline void ExpectCase(const CliCase& c) {
+    ExpectRun(RunCli(c.args, c.input), c.exitCode, c.out, c.err);
+}
 
 }  // namespace zentova::testing
