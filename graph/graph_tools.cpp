@@ -1,34 +1,16 @@
 #include "graph/graph_tools.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "engine/evaluator.h"
+#include "linalg/matrix_text.h"
 
 namespace zentova {
 namespace {
-
-// The full-width comma in UTF-8; the other separators are single bytes.
-constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
-
-std::size_t SeparatorLength(std::string_view text, std::size_t at) {
-    const char c = text[at];
-    if (c == ' ' || c == ',' || c == '\r' || c == '\n') return 1;
-    if (text.substr(at, kFullWidthComma.size()) == kFullWidthComma) return kFullWidthComma.size();
-    return 0;
-}
 
 bool NodeCountInRange(int n) {
     return n >= 1 && n <= kMaxGraphNodes;
 }
 bool NodeInRange(int node, int n) {
     return node >= 0 && node < n;
-}
-
-std::string FormatG(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
 }
 
 // Reads the text into `matrix`; false when it holds fewer than n·n numbers.
@@ -43,41 +25,26 @@ std::string NodeNumberRangeMessage(int n) {
     return "结点编号必须在 0 到 " + std::to_string(n - 1) + " 之间。";
 }
 
+// The graph matrix is a matrix text like any other; only its row length of
+// kMaxGraphNodes differs from the packed rows of the shared reader.
 std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix) {
     if (!NodeCountInRange(n)) return 0;
     matrix.n = n;
-    const std::size_t capacity = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
-    std::size_t stored = 0;
-    std::size_t i = 0;
-    std::string piece;
-    while (i < text.size() && stored < capacity) {
-        if (const std::size_t skip = SeparatorLength(text, i); skip != 0) {
-            i += skip;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && SeparatorLength(text, end) == 0)
-            ++end;
-        piece.assign(text.substr(i, end - i));
-        const int row = static_cast<int>(stored / static_cast<std::size_t>(n));
-        const int column = static_cast<int>(stored % static_cast<std::size_t>(n));
-        matrix.at(row, column) = std::atof(piece.c_str());
-        ++stored;
-        i = end;
+    Matrix values(n, n);
+    const std::size_t stored = ReadMatrixText(text, values.values().size(), values.values());
+    for (std::size_t k = 0; k < stored; ++k) {
+        matrix.at(static_cast<int>(k) / n, static_cast<int>(k) % n) = values.values()[k];
     }
     return stored;
 }
 
 std::string FormatGraphMatrixText(const GraphMatrix& matrix) {
-    std::string text;
+    Matrix block(matrix.n, matrix.n);
     for (int i = 0; i < matrix.n; ++i) {
-        for (int j = 0; j < matrix.n; ++j) {
-            text += FormatG(matrix.at(i, j));
-            text += j + 1 < matrix.n ? "," : ",\r\n";
-        }
+        for (int j = 0; j < matrix.n; ++j)
+            block.at(i, j) = matrix.at(i, j);
     }
-    if (text.size() >= 3) text.resize(text.size() - 3);
-    return text;
+    return FormatMatrixText(block);
 }
 
 ShortestPathReport ComputeShortestPath(GraphAlgorithms& graph, int n, std::string_view matrixText,

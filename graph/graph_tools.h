@@ -25,9 +25,8 @@ inline constexpr std::string_view kGraphDisconnected = "图不连通，不存在
 // "结点编号必须在 0 到 n-1 之间。" with n-1 written out.
 std::string NodeNumberRangeMessage(int n);
 
-// Reads the adjacency matrix text: numbers separated by blanks, ",", CR, LF
-// and the full-width comma "，", each read as atof reads it (a piece that is
-// not a number counts as 0). Number k goes to row k / n, column k mod n of
+// Reads the adjacency matrix text by the rules of every matrix text (see
+// linalg/matrix_text.h). Number k goes to row k / n, column k mod n of
 // `matrix`; numbers after the n·n-th are ignored. Sets matrix.n to n and
 // returns the count stored. A count n outside 1..50 stores nothing.
 std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix);
