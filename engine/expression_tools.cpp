@@ -1,6 +1,6 @@
 #include "engine/expression_tools.h"
 
-#include <cstdlib>
+#include "engine/number_text.h"
 
 namespace zentova {
 namespace {
@@ -8,9 +8,6 @@ namespace {
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
-
-// The full-width comma in UTF-8; the blank and "," are the other separators.
-constexpr std::string_view kFullWidthComma = "\xEF\xBC\x8C";
 
 }  // namespace
 
@@ -74,26 +71,13 @@ Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start
 
 std::vector<double> SplitParameterValues(std::string_view text) {
     std::vector<double> values;
-    std::size_t i = 0;
-    auto separatorLength = [&](std::size_t at) -> std::size_t {
-        if (text[at] == ',' || text[at] == ' ') return 1;
-        if (text.substr(at, kFullWidthComma.size()) == kFullWidthComma) {
-            return kFullWidthComma.size();
-        }
-        return 0;
-    };
-    while (i < text.size() && values.size() < kMaxParameterValues) {
-        if (const std::size_t skip = separatorLength(i); skip != 0) {
-            i += skip;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && separatorLength(end) == 0)
-            ++end;
-        const std::string piece(text.substr(i, end - i));
-        values.push_back(std::atof(piece.c_str()));
-        i = end;
-    }
+    ForEachNumberToken(
+        text,
+        [&](std::string_view token) {
+            values.push_back(ReadNumberPrefix(token));
+            return values.size() < kMaxParameterValues;
+        },
+        /*lineBreaks=*/false);
     return values;
 }
 

@@ -61,7 +61,7 @@ Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start
                       double step, char op);
 
 // The values of the parameter box: pieces between commas, full-width commas
-// and blanks, each read as atof reads it (no number reads as 0). At most
+// and blanks, each read as every typed number is (no number reads as 0). At most
 // kMaxParameterValues are kept; later ones could never be used.
 inline constexpr std::size_t kMaxParameterValues = 50;
 std::vector<double> SplitParameterValues(std::string_view text);

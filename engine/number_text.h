@@ -10,9 +10,12 @@ namespace zentova {
 // Separators: blank, ",", CR, LF and the full-width comma "，" (UTF-8). Runs of
 // separators count as one; separators at either end make no token. The tab is
 // not a separator.
-inline bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size_t* length) {
+// Where a box holds a single line (the parameter box), CR and LF are not
+// separators: `lineBreaks` false.
+inline bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size_t* length,
+                                bool lineBreaks = true) {
     const char c = text[at];
-    if (c == ' ' || c == ',' || c == '\r' || c == '\n') {
+    if (c == ' ' || c == ',' || (lineBreaks && (c == '\r' || c == '\n'))) {
         *length = 1;
         return true;
     }
@@ -26,16 +29,16 @@ inline bool IsNumberSeparatorAt(std::string_view text, std::size_t at, std::size
 
 // Calls visit(token) for every token in order until it returns false.
 template <typename Visit>
-void ForEachNumberToken(std::string_view text, Visit&& visit) {
+void ForEachNumberToken(std::string_view text, Visit&& visit, bool lineBreaks = true) {
     std::size_t i = 0;
     std::size_t length = 0;
     while (i < text.size()) {
-        if (IsNumberSeparatorAt(text, i, &length)) {
+        if (IsNumberSeparatorAt(text, i, &length, lineBreaks)) {
             i += length;
             continue;
         }
         std::size_t end = i + 1;
-        while (end < text.size() && !IsNumberSeparatorAt(text, end, &length))
+        while (end < text.size() && !IsNumberSeparatorAt(text, end, &length, lineBreaks))
             ++end;
         if (!visit(text.substr(i, end - i))) return;
         i = end;

@@ -31,6 +31,8 @@ INSTANTIATE_TEST_SUITE_P(Separators, SplitParameters,
                                            SplitCase{"NumberPrefix", "2.5kg", {2.5}},
                                            SplitCase{"Negative", "-2", {-2}},
                                            SplitCase{"OnlySeparators", " ,，", {}},
+                                           SplitCase{"LineBreakIsNoSeparator", "1\n2 3", {1, 3}},
+                                           SplitCase{"DecimalOnly", "inf 0x10 1e2", {0, 0, 100}},
                                            SplitCase{"Empty", "", {}}),
                          testing::RowName());
 
