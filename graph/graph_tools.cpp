@@ -1,5 +1,8 @@
 #include "graph/graph_tools.h"
 
+#include <initializer_list>
+#include <optional>
+
 #include "engine/evaluator.h"
 #include "linalg/matrix_text.h"
 
@@ -17,6 +20,30 @@ bool NodeInRange(int node, int n) {
 bool ReadWholeMatrix(std::string_view text, int n, GraphMatrix& matrix) {
     const std::size_t needed = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
     return ReadGraphMatrixText(text, n, matrix) >= needed;
+}
+
+// What differs between the tools' checks: when the input counts as missing,
+// and the wording of their two refusals.
+struct InputRules {
+    bool missing;
+    std::string_view missingMessage;
+    std::string_view shortMatrixMessage;
+};
+
+// The checks every tool makes, in this order, before its algorithm may run:
+// input present, node count in range, every named node in range, a full
+// matrix. Loads the graph and returns nothing when all pass.
+std::optional<Outcome> CheckAndLoad(GraphAlgorithms& graph, int n, std::string_view text,
+                                    std::initializer_list<int> nodes, const InputRules& rules) {
+    if (rules.missing) return Outcome::Refused(rules.missingMessage);
+    if (!NodeCountInRange(n)) return Outcome::Refused(msg::kNodeCountRange);
+    for (const int node : nodes) {
+        if (!NodeInRange(node, n)) return Outcome::Refused(NodeNumberRangeMessage(n));
+    }
+    GraphMatrix matrix;
+    if (!ReadWholeMatrix(text, n, matrix)) return Outcome::Refused(rules.shortMatrixMessage);
+    graph.LoadGraph(matrix);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -50,24 +77,13 @@ std::string FormatGraphMatrixText(const GraphMatrix& matrix) {
 ShortestPathReport ComputeShortestPath(GraphAlgorithms& graph, int n, std::string_view matrixText,
                                        int from, int to) {
     ShortestPathReport report;
-    if (n == 0 || matrixText.empty()) {
-        report.outcome = Outcome::Refused(msg::kEnterMatrixAndNodeCount);
+    const bool missing = n == 0 || matrixText.empty();
+    if (auto refusal =
+            CheckAndLoad(graph, n, matrixText, {from, to},
+                         {missing, msg::kEnterMatrixAndNodeCount, msg::kAdjacencyCountWrong})) {
+        report.outcome = *refusal;
         return report;
     }
-    if (!NodeCountInRange(n)) {
-        report.outcome = Outcome::Refused(msg::kNodeCountRange);
-        return report;
-    }
-    if (!NodeInRange(from, n) || !NodeInRange(to, n)) {
-        report.outcome = Outcome::Refused(NodeNumberRangeMessage(n));
-        return report;
-    }
-    GraphMatrix matrix;
-    if (!ReadWholeMatrix(matrixText, n, matrix)) {
-        report.outcome = Outcome::Refused(msg::kAdjacencyCountWrong);
-        return report;
-    }
-    graph.LoadGraph(matrix);
     report.length = graph.ShortestPath(from, to);
     // Whether a path was found, not the length, decides: a path may have the
     // length -1 when weights are negative.
@@ -83,24 +99,11 @@ ShortestPathReport ComputeShortestPath(GraphAlgorithms& graph, int n, std::strin
 CriticalPathReport ComputeCriticalPath(GraphAlgorithms& graph, int n, std::string_view matrixText,
                                        int to) {
     CriticalPathReport report;
-    if (n == 0) {
-        report.outcome = Outcome::Refused(msg::kEnterNodeCount);
+    if (auto refusal = CheckAndLoad(graph, n, matrixText, {to},
+                                    {n == 0, msg::kEnterNodeCount, msg::kAdjacencyMatrixWrong})) {
+        report.outcome = *refusal;
         return report;
     }
-    if (!NodeCountInRange(n)) {
-        report.outcome = Outcome::Refused(msg::kNodeCountRange);
-        return report;
-    }
-    if (!NodeInRange(to, n)) {
-        report.outcome = Outcome::Refused(NodeNumberRangeMessage(n));
-        return report;
-    }
-    GraphMatrix matrix;
-    if (!ReadWholeMatrix(matrixText, n, matrix)) {
-        report.outcome = Outcome::Refused(msg::kAdjacencyMatrixWrong);
-        return report;
-    }
-    graph.LoadGraph(matrix);
     report.length = graph.CriticalPath(to);
     report.outcome = Outcome::Value(FormatDouble(report.length));
     return report;
@@ -108,20 +111,11 @@ CriticalPathReport ComputeCriticalPath(GraphAlgorithms& graph, int n, std::strin
 
 SpanningTreeReport ComputeSpanningTree(GraphAlgorithms& graph, int n, std::string_view matrixText) {
     SpanningTreeReport report;
-    if (n == 0) {
-        report.outcome = Outcome::Refused(msg::kEnterNodeCount);
+    if (auto refusal = CheckAndLoad(graph, n, matrixText, {},
+                                    {n == 0, msg::kEnterNodeCount, msg::kAdjacencyMatrixWrong})) {
+        report.outcome = *refusal;
         return report;
     }
-    if (!NodeCountInRange(n)) {
-        report.outcome = Outcome::Refused(msg::kNodeCountRange);
-        return report;
-    }
-    GraphMatrix matrix;
-    if (!ReadWholeMatrix(matrixText, n, matrix)) {
-        report.outcome = Outcome::Refused(msg::kAdjacencyMatrixWrong);
-        return report;
-    }
-    graph.LoadGraph(matrix);
     GraphMatrix tree;
     if (graph.MinimumSpanningTree(tree) == SpanningTreeStatus::Disconnected) {
         report.outcome = Outcome::Failure(std::string(msg::kGraphDisconnected));

@@ -22,7 +22,6 @@ class CalculatorPageTest : public QObject {
 
   private:
     FrameFixture fixture_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
 
     CExprCalcPage* Page() { return qobject_cast<CExprCalcPage*>(fixture_.frame->View()->Page(0)); }
     QLineEdit* Box() { return Page()->findChild<QLineEdit*>(QStringLiteral("expressionBox")); }
@@ -60,7 +59,6 @@ class CalculatorPageTest : public QObject {
     void initTestCase() { PrepareApplication(); }
 
     void init() {
-        watchdog_ = std::make_unique<ModalWatchdog>();
         fixture_.Open();
         fixture_.frame->View()->ShowPage(0);
         QCOMPARE(QApplication::focusWidget(), Box());
@@ -69,9 +67,6 @@ class CalculatorPageTest : public QObject {
     void cleanup() {
         QVERIFY(fixture_.desktop.messages.isEmpty());  // this page never shows a message box
         fixture_.Close();
-        QVERIFY2(watchdog_->unexpected.isEmpty(),
-                 qPrintable(watchdog_->unexpected.join(QStringLiteral(", "))));
-        watchdog_.reset();
     }
 
     void startsEmptyInRadians() {

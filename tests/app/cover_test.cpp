@@ -34,7 +34,6 @@ class CoverTest : public QObject {
 
   private:
     FrameFixture fixture_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
 
     CPageBase* Cover() { return fixture_.frame->View()->Page(kCoverPageIndex); }
     CHyperLink* Link(const char* name) {
@@ -44,17 +43,9 @@ class CoverTest : public QObject {
   private slots:
     void initTestCase() { PrepareApplication(); }
 
-    void init() {
-        watchdog_ = std::make_unique<ModalWatchdog>();
-        fixture_.Open();
-    }
+    void init() { fixture_.Open(); }
 
-    void cleanup() {
-        fixture_.Close();
-        QVERIFY2(watchdog_->unexpected.isEmpty(),
-                 qPrintable(watchdog_->unexpected.join(QStringLiteral(", "))));
-        watchdog_.reset();
-    }
+    void cleanup() { fixture_.Close(); }
 
     void showsVersionAuthorAndLinks() {
         auto text = [this](int id) {

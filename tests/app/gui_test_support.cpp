@@ -40,6 +40,7 @@ ModalWatchdog::ModalWatchdog() {
 }
 
 void FrameFixture::Open() {
+    watchdog = std::make_unique<ModalWatchdog>();
     desktop.messages.clear();
     desktop.links.clear();
     desktop.modalTitles.clear();
@@ -54,6 +55,9 @@ void FrameFixture::Open() {
 
 void FrameFixture::Close() {
     frame.reset();
+    const QStringList unexpected = watchdog ? watchdog->unexpected : QStringList();
+    watchdog.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
 }
 
 void PrepareApplication() {

@@ -50,10 +50,13 @@ class ModalWatchdog : public QObject {
     QTimer timer_;
 };
 
-// A main window with a recording desktop, shown and active.
+// A main window with a recording desktop, shown and active, watched for
+// unexpected modal dialogs from Open() to Close(); Close() fails the test when
+// one appeared.
 struct FrameFixture {
     RecordingDesktop desktop;
     std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<ModalWatchdog> watchdog;
 
     void Open();
     void Close();

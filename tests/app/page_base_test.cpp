@@ -229,6 +229,15 @@ class PageBaseTest : public QObject {
         }
     }
 
+    // The safety net of every window test: a dialog that bypasses the
+    // recording desktop is closed and named instead of hanging the run.
+    void watchdogClosesAndNamesAStrayDialog() {
+        ModalWatchdog watchdog;
+        QMessageBox stray(QMessageBox::Warning, QStringLiteral("stray"), QStringLiteral("?"));
+        stray.exec();
+        QCOMPARE(watchdog.unexpected, QStringList{QStringLiteral("stray")});
+    }
+
     void keysOutsidePagesAreNotFiltered() {
         QLineEdit outside;
         outside.show();

@@ -56,7 +56,6 @@ class ShellTest : public QObject {
 
   private:
     FrameFixture fixture_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
 
     CMainFrame& Frame() { return *fixture_.frame; }
     CZentovaView& View() { return *fixture_.frame->View(); }
@@ -80,17 +79,9 @@ class ShellTest : public QObject {
   private slots:
     void initTestCase() { PrepareApplication(); }
 
-    void init() {
-        watchdog_ = std::make_unique<ModalWatchdog>();
-        fixture_.Open();
-    }
+    void init() { fixture_.Open(); }
 
-    void cleanup() {
-        fixture_.Close();
-        QVERIFY2(watchdog_->unexpected.isEmpty(),
-                 qPrintable(watchdog_->unexpected.join(QStringLiteral(", "))));
-        watchdog_.reset();
-    }
+    void cleanup() { fixture_.Close(); }
 
     void startsOnTheCoverWithSetA() {
         QCOMPARE(VisiblePages(View()), QList<int>{kCoverPageIndex});
