@@ -40,13 +40,13 @@ run_tests() {  # run_tests DIR
 
 start_program() {
     local dir=build/release
-    if [ -x "$dir/app/zentova" ]; then
+    if [ -x "$dir/window/zentova" ]; then
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            echo "No display. Run the window under Xvfb with:  xvfb-run -a $dir/app/zentova"
+            echo "No display. Run the window under Xvfb with:  xvfb-run -a $dir/window/zentova"
             echo "or use the command line:  $dir/cli/zentova-cli --help"
             exit 0
         fi
-        exec "$dir/app/zentova" "$@"
+        exec "$dir/window/zentova" "$@"
     fi
     exec "$dir/cli/zentova-cli" --help
 }

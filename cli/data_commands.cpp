@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/common.h"
-#include "engine/constants.h"
-#include "engine/expression_file.h"
-#include "engine/statistics.h"
+#include "cli_support.h"
+#include "exprtools/constants.h"
+#include "exprtools/expression_file.h"
+#include "exprtools/statistics.h"
 
 namespace zentova::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/common.h"
-#include "engine/expression_tools.h"
+#include "cli_support.h"
+#include "exprtools/expression_tools.h"
 
 namespace zentova::cli {
 namespace {
@@ -56,7 +56,7 @@ void AddEval(CLI::App& app, Context& context) {
             }
             const EvalResult result =
                 options->raw ? Evaluate(text, mode) : CalculatorEvaluate(text, mode);
-            Emit(context, Outcome::FromEval(result));
+            Emit(context, OutcomeOf(result));
         }
     });
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/common.h"
+#include "cli_support.h"
 #include "graph/graph_tools.h"
 
 namespace zentova::cli {

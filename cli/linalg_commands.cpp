@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/common.h"
+#include "cli_support.h"
 #include "linalg/determinant.h"
 #include "linalg/linear_system.h"
 #include "linalg/matrix_operations.h"

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "cli/common.h"
+#include "cli_support.h"
 #include "logic/logic_tools.h"
 
 namespace zentova::cli {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/common.h"
+#include "cli_support.h"
 
 namespace {
 

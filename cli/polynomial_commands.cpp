@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/common.h"
+#include "cli_support.h"
 #include "polynomial/poly_product.h"
 
 namespace zentova::cli {

@@ -17,3 +17,21 @@ function(zentova_strict target)
                            -Wnon-virtual-dtor -Wold-style-cast -Wcast-qual
                            -Wimplicit-fallthrough -Werror)
 endfunction()
+
+# A library of one folder. Its headers are reachable as "<folder name>/x.h"
+# only by targets that link it: the folder is exposed through a directory of
+# its own in the build tree, so an include of a library one does not link
+# fails to compile. The core never links Qt, so a Qt include fails there too.
+function(zentova_library target type)
+    add_library(${target} ${type} ${ARGN})
+    get_filename_component(name ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set(dir ${PROJECT_BINARY_DIR}/include/${target})
+    file(MAKE_DIRECTORY ${dir})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${dir}/${name} SYMBOLIC)
+    if(type STREQUAL "INTERFACE")
+        target_include_directories(${target} INTERFACE ${dir})
+    else()
+        target_include_directories(${target} PUBLIC ${dir})
+        zentova_strict(${target})
+    endif()
+endfunction()

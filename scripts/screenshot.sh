@@ -6,15 +6,15 @@
 #   scripts/screenshot.sh cover.png
 #   scripts/screenshot.sh calc.png --page 0 --click degreesRadio --type "sin(30)+2^3" --key Enter
 #   scripts/screenshot.sh set_b.png --set B
-# ZENTOVA_BIN picks the program (default build/release/app/zentova, then
-# build/dev/app/zentova); QT_SCALE_FACTOR=2 gives a 2x picture.
+# ZENTOVA_BIN picks the program (default build/release/window/zentova, then
+# build/dev/window/zentova); QT_SCALE_FACTOR=2 gives a 2x picture.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")/.."
 [ $# -ge 1 ] || { echo "usage: $0 OUT.png [zentova options...]" >&2; exit 2; }
 out=$(readlink -f "$1"); shift
 bin=${ZENTOVA_BIN:-}
 if [ -z "$bin" ]; then
-    for candidate in build/release/app/zentova build/dev/app/zentova; do
+    for candidate in build/release/window/zentova build/dev/window/zentova; do
         [ -x "$candidate" ] && { bin=$candidate; break; }
     done
 fi

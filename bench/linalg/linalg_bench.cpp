@@ -7,7 +7,7 @@
 #include "linalg/determinant.h"
 #include "linalg/linear_system.h"
 #include "linalg/matrix_operations.h"
-#include "tests/linalg/reference_elimination.h"
+#include "references/reference_elimination.h"
 
 namespace {
 

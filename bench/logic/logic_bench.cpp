@@ -10,7 +10,7 @@
 
 #include "logic/formula.h"
 #include "logic/logic_tools.h"
-#include "tests/logic/literal_logic.h"
+#include "references/literal_logic.h"
 
 namespace {
 

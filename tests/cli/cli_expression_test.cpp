@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/cli_runner.h"
-#include "tests/support/table.h"
+#include "support/cli_runner.h"
+#include "support/table.h"
 
 namespace zentova::testing {
 namespace {

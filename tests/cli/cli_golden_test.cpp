@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/cli_runner.h"
+#include "support/cli_runner.h"
 
 namespace zentova::testing {
 namespace {

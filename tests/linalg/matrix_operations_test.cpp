@@ -7,9 +7,9 @@
 #include <string>
 
 #include "linalg/linalg_messages.h"
-#include "tests/linalg/random_matrices.h"
-#include "tests/linalg/reference_elimination.h"
-#include "tests/support/table.h"
+#include "random_matrices.h"
+#include "references/reference_elimination.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/number_text.h"
-#include "tests/support/table.h"
+#include "common/number_text.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "linalg/linalg_messages.h"
-#include "tests/support/table.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "logic/compiled_formula.h"
-#include "tests/logic/literal_logic.h"
-#include "tests/support/table.h"
+#include "references/literal_logic.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

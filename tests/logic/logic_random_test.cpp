@@ -13,7 +13,7 @@
 
 #include "logic/compiled_formula.h"
 #include "logic/logic_tools.h"
-#include "tests/logic/literal_logic.h"
+#include "references/literal_logic.h"
 
 namespace zentova {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/table.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "tests/support/table.h"
+#include "support/table.h"
 
 namespace zentova {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "polynomial/poly_engine.h"
 #include "polynomial/poly_product.h"
-#include "tests/polynomial/literal_poly.h"
+#include "references/literal_poly.h"
 
 namespace zentova {
 namespace {

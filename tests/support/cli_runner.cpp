@@ -1,4 +1,4 @@
-#include "tests/support/cli_runner.h"
+#include "support/cli_runner.h"
 
 #include <poll.h>
 #include <signal.h>

@@ -1,0 +1,63 @@
+// What every subcommand of zentova-cli shares: the exit statuses, the output
+// rules and the reading of number arguments.
+#pragma once
+
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "common/outcome.h"
+
+namespace CLI {
+class App;
+}
+
+namespace zentova::cli {
+
+// Exit statuses of the contract.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // the tool ran; its result is a failure
+inline constexpr int kExitRefused = 2;  // refused before computing, or a usage error
+
+struct Context {
+    std::ostream& out;
+    std::ostream& err;
+    std::istream& in;
+    int exitCode = kExitOk;
+};
+
+// A usage error found in a callback (a number argument that is not a number).
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Prints `text` as lines: CR LF becomes LF, and a last line without a break
+// gets one. An empty text prints an empty line.
+void PrintText(Context& context, std::string_view text);
+
+// Refusal: the message alone on standard error, exit status 2.
+void Refuse(Context& context, std::string_view message);
+
+// Values and failures go to standard output with exit 0 or 1; refusals go to
+// standard error with exit 2. A failure keeps the status at least 1.
+void Emit(Context& context, const Outcome& outcome);
+
+// Number arguments must be numbers as a whole: strtod for doubles, a decimal
+// integer for integers. `what` names the argument in the usage error.
+double ParseDouble(const std::string& text, std::string_view what);
+int ParseInt(const std::string& text, std::string_view what);
+
+// Standard input, read whole.
+std::string ReadAll(std::istream& in);
+
+// Subcommand registration, one function per subsystem.
+void AddExpressionCommands(CLI::App& app, Context& context);
+void AddLinalgCommands(CLI::App& app, Context& context);
+void AddPolynomialCommands(CLI::App& app, Context& context);
+void AddGraphCommands(CLI::App& app, Context& context);
+void AddLogicCommands(CLI::App& app, Context& context);
+void AddDataCommands(CLI::App& app, Context& context);
+
+}  // namespace zentova::cli

@@ -1,0 +1,73 @@
+// The function-of-x and parameter services, and the computations built on
+// them (integral, derivative, sum and product).
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "expr/evaluator.h"
+
+namespace zentova {
+
+// One computation's function of x: its text and the failure flag that
+// EvaluateAtX raises. A worker thread owns its own instance; the pages use the
+// process-wide one through the free functions below, with identical results.
+class FunctionOfX {
+  public:
+    void SetFunctionText(std::string_view text) { text_.assign(text); }
+    const std::string& CurrentFunction() const { return text_; }
+
+    // Evaluates the text with every lower-case "x" replaced by "(%g)" of x, in
+    // radians. A failure returns 0.0 and raises the flag with its status.
+    double EvaluateAtX(double x);
+
+    // Evaluates the text with its one-letter parameters replaced by `values`
+    // in alphabetical order of the letters; missing values count as 0.
+    EvalResult EvaluateWithParameters(std::span<const double> values) const;
+
+    bool EvalFailed() const { return failed_; }
+    EvalStatus EvalFailCode() const { return failCode_; }
+    void SetEvalFailed(bool failed) { failed_ = failed; }
+    void SetEvalFailCode(EvalStatus code) { failCode_ = code; }
+
+    // Romberg integration of the stored function from a to b.
+    EvalResult DefiniteIntegral(double a, double b, double precision, int depth);
+    // Central-difference derivative of the stored function at x0.
+    EvalResult Derivative(double x0, double h0, double precision, int depth);
+    // Sum (op '+') or product (any other op) over x = start, start+step, ...
+    // while x <= end. A range whose running x can never pass the end is not
+    // run at all and gives Meaningless; callers refuse it first with
+    // SeriesRangeProblem.
+    EvalResult SeriesAccumulate(double start, double end, double step, char op);
+
+    // Back to the state at start: empty text, flag and code cleared.
+    void Reset();
+
+  private:
+    std::string text_;
+    bool failed_ = false;
+    EvalStatus failCode_ = EvalStatus::Ok;
+};
+
+// Why a sum or product over this range would never end (zero, negative or
+// vanishing step with start not above the end, an infinite or NaN bound), or
+// an empty view when it ends.
+std::string_view SeriesRangeProblem(double start, double end, double step);
+
+// The process-wide function of x that the pages share. Only one handler uses
+// it at a time, on the user-interface thread.
+FunctionOfX& SharedFunction();
+
+// Facade over SharedFunction(), under the names the pages use.
+void SetFunctionText(std::string_view text);
+const std::string& CurrentFunction();
+double EvaluateAtX(double x);
+EvalResult EvaluateWithParameters(std::span<const double> values);
+bool EvalFailed();
+EvalStatus EvalFailCode();
+EvalResult DefiniteIntegral(double a, double b, double precision, int depth);
+EvalResult Derivative(double x0, double h0, double precision, int depth);
+EvalResult SeriesAccumulate(double start, double end, double step, char op);
+
+}  // namespace zentova

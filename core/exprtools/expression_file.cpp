@@ -1,0 +1,158 @@
+#include "exprtools/expression_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "common/atomic_file.h"
+#include "common/gbk_text.h"
+#include "exprtools/expression_tools.h"
+
+namespace zentova {
+namespace {
+
+// The text of a field: its bytes up to the first zero; nullopt without one.
+std::optional<std::string_view> FieldText(std::string_view field) {
+    const std::size_t end = field.find('\0');
+    if (end == std::string_view::npos) return std::nullopt;
+    return field.substr(0, end);
+}
+
+std::string ItemProblem(std::size_t index, std::string_view problem) {
+    return "第 " + std::to_string(index + 1) + " 项：" + std::string(problem);
+}
+
+}  // namespace
+
+std::string_view ExpressionItemProblem(const ExpressionItem& item) {
+    if (item.expression.empty()) return msg::kEnterExpression;
+    if (item.name.empty()) return msg::kEnterExpressionName;
+    return {};
+}
+
+ExpressionFileContent DecodeExpressionFile(std::string_view bytes) {
+    ExpressionFileContent content;
+    if (bytes.empty() || bytes[0] != kExpressionFileMark) {
+        content.problem = msg::kNotExpressionFile;
+        return content;
+    }
+    if (bytes.size() < kExpressionFileHeaderSize) {
+        content.problem = msg::kExpressionFileDamaged;
+        return content;
+    }
+    const std::size_t count = static_cast<unsigned char>(bytes[1]) |
+                              static_cast<std::size_t>(static_cast<unsigned char>(bytes[2])) << 8;
+    if (bytes.size() != kExpressionFileHeaderSize + count * kExpressionRecordSize) {
+        content.problem = msg::kExpressionFileDamaged;
+        return content;
+    }
+    std::vector<ExpressionItem> items;
+    items.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view record = bytes.substr(
+            kExpressionFileHeaderSize + i * kExpressionRecordSize, kExpressionRecordSize);
+        const auto name = FieldText(record.substr(0, kExpressionNameField));
+        const auto expression = FieldText(record.substr(kExpressionNameField));
+        if (!name || !expression) {
+            content.problem = msg::kExpressionFileDamaged;
+            return content;
+        }
+        auto nameText = GbkToUtf8(*name);
+        auto expressionText = GbkToUtf8(*expression);
+        if (!nameText || !expressionText) {
+            content.problem = msg::kExpressionFileBadText;
+            return content;
+        }
+        items.push_back({std::move(*nameText), std::move(*expressionText)});
+    }
+    content.items = std::move(items);
+    return content;
+}
+
+EncodedExpressionFile EncodeExpressionFile(std::span<const ExpressionItem> items) {
+    EncodedExpressionFile file;
+    if (items.empty()) {
+        file.problem = msg::kNoExpressionToSave;
+        return file;
+    }
+    if (items.size() > kMaxExpressionFileItems) {
+        file.problem = msg::kTooManyExpressions;
+        return file;
+    }
+    std::string bytes(kExpressionFileHeaderSize + items.size() * kExpressionRecordSize, '\0');
+    bytes[0] = kExpressionFileMark;
+    bytes[1] = static_cast<char>(items.size() & 0xFF);
+    bytes[2] = static_cast<char>((items.size() >> 8) & 0xFF);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const ExpressionItem& item = items[i];
+        if (item.name.find('\0') != std::string::npos ||
+            item.expression.find('\0') != std::string::npos) {
+            file.problem = ItemProblem(i, msg::kZeroByteInItem);
+            return file;
+        }
+        const auto name = Utf8ToGbk(item.name);
+        const auto expression = Utf8ToGbk(item.expression);
+        if (!name || !expression) {
+            file.problem = ItemProblem(i, msg::kNotGbkText);
+            return file;
+        }
+        if (name->size() >= kExpressionNameField) {
+            file.problem = ItemProblem(i, msg::kNameTooLong);
+            return file;
+        }
+        if (expression->size() >= kExpressionTextField) {
+            file.problem = ItemProblem(i, msg::kExpressionTooLongForFile);
+            return file;
+        }
+        const std::size_t at = kExpressionFileHeaderSize + i * kExpressionRecordSize;
+        bytes.replace(at, name->size(), *name);
+        bytes.replace(at + kExpressionNameField, expression->size(), *expression);
+    }
+    file.bytes = std::move(bytes);
+    return file;
+}
+
+ExpressionFileContent ReadExpressionFile(const std::string& path) {
+    ExpressionFileContent content;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        content.problem = msg::kExpressionFileUnreadable;
+        return content;
+    }
+    // No valid file is longer than this; reading one byte more tells a longer
+    // file from a valid one without reading it all.
+    constexpr std::size_t kLongest =
+        kExpressionFileHeaderSize + kMaxExpressionFileItems * kExpressionRecordSize;
+    std::string bytes;
+    char buffer[65536];
+    bool failed = false;
+    while (bytes.size() <= kLongest) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            failed = true;
+            break;
+        }
+        if (got == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes[0] != kExpressionFileMark) break;  // the first byte already decides
+    }
+    ::close(fd);
+    if (failed) {
+        content.problem = msg::kExpressionFileUnreadable;
+        return content;
+    }
+    return DecodeExpressionFile(bytes);
+}
+
+std::string WriteExpressionFile(const std::string& path, std::span<const ExpressionItem> items) {
+    EncodedExpressionFile file = EncodeExpressionFile(items);
+    if (!file.problem.empty()) return file.problem;
+    if (!WriteFileAtomically(path, file.bytes)) return std::string(msg::kExpressionFileUnwritable);
+    return {};
+}
+
+}  // namespace zentova

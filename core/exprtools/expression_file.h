@@ -1,0 +1,57 @@
+// The expression file: a "~" mark, a 16-bit little-endian count and records of
+// 600 bytes (a 100-byte name field and a 500-byte expression field, each text
+// ended by a zero byte). Texts are GBK in the file and UTF-8 in memory.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zentova {
+
+struct ExpressionItem {
+    std::string name;        // UTF-8
+    std::string expression;  // UTF-8
+
+    bool operator==(const ExpressionItem&) const = default;
+};
+
+inline constexpr char kExpressionFileMark = '~';
+inline constexpr std::size_t kExpressionFileHeaderSize = 3;
+inline constexpr std::size_t kExpressionNameField = 100;
+inline constexpr std::size_t kExpressionTextField = 500;
+inline constexpr std::size_t kExpressionRecordSize = kExpressionNameField + kExpressionTextField;
+inline constexpr std::size_t kMaxExpressionFileItems = 65535;
+
+// The checks of the expression dialog, in its order: an empty expression, then
+// an empty name. Empty when both are there.
+std::string_view ExpressionItemProblem(const ExpressionItem& item);
+
+struct ExpressionFileContent {
+    std::vector<ExpressionItem> items;
+    std::string problem;  // empty when the file was read; the list is then replaced
+};
+
+// Reads the bytes of a file without trusting them: a wrong mark, a length that
+// does not match the count, a field without its zero byte or text that is not
+// GBK all give a problem and no items.
+ExpressionFileContent DecodeExpressionFile(std::string_view bytes);
+
+struct EncodedExpressionFile {
+    std::string bytes;
+    std::string problem;  // empty when every item fits
+};
+
+// The file bytes of a list; refuses an empty list, more than 65535 items and
+// items whose GBK form is longer than 99 (name) or 499 (expression) bytes.
+EncodedExpressionFile EncodeExpressionFile(std::span<const ExpressionItem> items);
+
+ExpressionFileContent ReadExpressionFile(const std::string& path);
+
+// Writes the list, or changes nothing and returns the problem.
+std::string WriteExpressionFile(const std::string& path, std::span<const ExpressionItem> items);
+
+}  // namespace zentova

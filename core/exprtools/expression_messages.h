@@ -1,0 +1,39 @@
+// Every text that the expression pages and their command-line twins show.
+#pragma once
+
+#include <string_view>
+
+namespace zentova::msg {
+
+// The calculator page.
+inline constexpr std::string_view kTipExpressionBox = "请在此输入表达式";
+inline constexpr std::string_view kTipResultBox = "计算结果";
+inline constexpr std::string_view kTipHistoryList = "计算过的表达式将被保存在这里";
+inline constexpr std::string_view kAngleLabel = "角的输入采用";
+inline constexpr std::string_view kDegrees = "角度制";
+inline constexpr std::string_view kRadians = "弧度制";
+inline constexpr std::string_view kCentesimal = "百分度";
+
+// Custom expressions and their file, calculus, sums and products, statistics.
+inline constexpr std::string_view kEnterExpression = "请输入表达式";
+inline constexpr std::string_view kEnterExpressionName = "请输入表达式名称";
+inline constexpr std::string_view kPrecisionMustBePositive = "精度值必须为正数";
+inline constexpr std::string_view kDepthMustBePositive = "深度值必须为正整数";
+inline constexpr std::string_view kSelectExpression = "请选择表达式";
+inline constexpr std::string_view kEnterParameters = "请输入参数表";
+inline constexpr std::string_view kExpressionTooLong = "表达式不能超过 1023 个字符";
+inline constexpr std::string_view kEnterStatisticsData = "请输入要统计的数据。";
+inline constexpr std::string_view kNotExpressionFile = "您打开的不是表达式文件";
+inline constexpr std::string_view kNoExpressionToSave = "表达式列表中没有表达式可存储";
+inline constexpr std::string_view kExpressionFileDamaged = "表达式文件已损坏，无法读取";
+inline constexpr std::string_view kExpressionFileUnreadable = "无法读取表达式文件";
+inline constexpr std::string_view kExpressionFileUnwritable = "无法写入表达式文件";
+inline constexpr std::string_view kNameTooLong = "表达式名称不能超过 99 个字节（GBK 编码）";
+inline constexpr std::string_view kExpressionTooLongForFile =
+    "表达式不能超过 499 个字节（GBK 编码）";
+inline constexpr std::string_view kNotGbkText = "表达式名称和表达式只能包含 GBK 编码中有的字符";
+inline constexpr std::string_view kExpressionFileBadText = "表达式文件中有无效的 GBK 文字";
+inline constexpr std::string_view kZeroByteInItem = "表达式名称和表达式不能包含零字节";
+inline constexpr std::string_view kTooManyExpressions = "表达式文件最多存储 65535 个表达式";
+
+}  // namespace zentova::msg

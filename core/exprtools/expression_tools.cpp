@@ -1,0 +1,92 @@
+#include "exprtools/expression_tools.h"
+
+#include "common/number_text.h"
+
+namespace zentova {
+namespace {
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace
+
+std::string LowerCaseAscii(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = LowerAscii(c);
+    return lowered;
+}
+
+bool HistoryHasPrefix(std::span<const std::string> history, std::string_view text) {
+    for (const std::string& item : history) {
+        if (item.size() < text.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < text.size() && same; ++i) {
+            same = LowerAscii(item[i]) == LowerAscii(text[i]);
+        }
+        if (same) return true;
+    }
+    return false;
+}
+
+EvalResult CalculatorEvaluate(std::string& text, AngleMode mode) {
+    text = LowerCaseAscii(text);
+    return Evaluate(text, mode);
+}
+
+std::string_view CalculusInputProblem(double precision, int depth) {
+    if (!(precision > 0)) return msg::kPrecisionMustBePositive;
+    if (depth <= 0) return msg::kDepthMustBePositive;
+    return {};
+}
+
+Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
+                        double precision, int depth) {
+    if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return OutcomeOf(function.DefiniteIntegral(lower, upper, precision, depth));
+}
+
+Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
+                          double precision, int depth) {
+    if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return OutcomeOf(function.Derivative(point, step, precision, depth));
+}
+
+Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
+                      double step, char op) {
+    if (text.empty()) return Outcome::Refused(msg::kEnterExpression);
+    if (const auto problem = SeriesRangeProblem(start, end, step); !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
+    function.SetFunctionText(text);
+    return OutcomeOf(function.SeriesAccumulate(start, end, step, op));
+}
+
+std::vector<double> SplitParameterValues(std::string_view text) {
+    std::vector<double> values;
+    ForEachNumberToken(
+        text,
+        [&](std::string_view token) {
+            values.push_back(ReadNumberPrefix(token));
+            return values.size() < kMaxParameterValues;
+        },
+        /*lineBreaks=*/false);
+    return values;
+}
+
+Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,
+                              std::string_view parameterText) {
+    if (parameterText.empty()) return Outcome::Refused(msg::kEnterParameters);
+    const std::vector<double> values = SplitParameterValues(parameterText);
+    function.SetFunctionText(expression);
+    return OutcomeOf(function.EvaluateWithParameters(values));
+}
+
+}  // namespace zentova

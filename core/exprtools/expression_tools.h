@@ -1,0 +1,51 @@
+// The rules of the expression pages that are not about widgets: validations in
+// their order, the message texts, the history rule and the parameter list.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/outcome.h"
+#include "expr/function_of_x.h"
+#include "exprtools/expression_messages.h"
+
+namespace zentova {
+
+// The calculator lower-cases what it evaluates; only ASCII letters change.
+std::string LowerCaseAscii(std::string_view text);
+
+// The history rule: true when some item begins with `text`, ignoring the case
+// of ASCII letters. Such a text is not appended again.
+bool HistoryHasPrefix(std::span<const std::string> history, std::string_view text);
+
+// The calculator's "=": lower-cases `text` in place and evaluates it. Texts
+// over 1023 characters are an input error.
+EvalResult CalculatorEvaluate(std::string& text, AngleMode mode);
+
+// The calculus page's two checks, precision first, then depth; empty when both
+// hold.
+std::string_view CalculusInputProblem(double precision, int depth);
+
+Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
+                        double precision, int depth);
+Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
+                          double precision, int depth);
+
+// The sum and product page: an empty function is refused, and so is a range
+// whose running x can never pass the end.
+Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
+                      double step, char op);
+
+// The values of the parameter box: pieces between commas, full-width commas
+// and blanks, each read as every typed number is (no number reads as 0). At most
+// kMaxParameterValues are kept; later ones could never be used.
+inline constexpr std::size_t kMaxParameterValues = 50;
+std::vector<double> SplitParameterValues(std::string_view text);
+
+// The custom expression page's compute, from step "parameters empty?" on.
+Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,
+                              std::string_view parameterText);
+
+}  // namespace zentova

@@ -1,0 +1,48 @@
+// Ten statistics of a list of typed numbers.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "common/outcome.h"
+
+namespace zentova {
+
+// The list index of the statistics page; any other index computes 0.
+enum class StatisticKind : int {
+    Maximum = 0,
+    Minimum = 1,
+    SumOfValues = 2,
+    ProductOfValues = 3,
+    ArithmeticMean = 4,
+    GeometricMean = 5,
+    QuadraticMean = 6,
+    SampleStdDev = 7,
+    RelativeStdDev = 8,
+    PopulationStdDev = 9,
+};
+
+inline constexpr int kStatisticKindCount = 10;
+
+// The list entries of the statistics page, in index order.
+std::span<const std::string_view> StatisticKindLabels();
+
+// The kind named by a list index "0".."9" or by one of the short names
+// max, min, sum, product, mean, geomean, rms, sstdev, rsd, pstdev.
+std::optional<StatisticKind> ParseStatisticKind(std::string_view text);
+
+// The statistic of `values` in text order; empty values or an unknown kind
+// give 0.
+double ComputeStatistic(StatisticKind kind, std::span<const double> values);
+
+// The numbers of the data text: tokens cut by the number separators, each read
+// as atof reads it (a token that is no number is 0).
+std::vector<double> SplitStatisticsData(std::string_view text);
+
+// The statistics page's compute: data without any number is refused, otherwise
+// the result box text ("%.15g").
+Outcome ComputeStatisticText(StatisticKind kind, std::string_view data);
+
+}  // namespace zentova

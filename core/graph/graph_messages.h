@@ -1,0 +1,17 @@
+// Every text that the graph page and its command-line twin show.
+#pragma once
+
+#include <string_view>
+
+namespace zentova::msg {
+
+inline constexpr std::string_view kEnterMatrixAndNodeCount = "请输入矩阵与结点数。";
+inline constexpr std::string_view kAdjacencyCountWrong = "邻接矩阵输入错误，元素个数不正确。";
+inline constexpr std::string_view kEnterNodeCount = "请输入结点数。";
+inline constexpr std::string_view kAdjacencyMatrixWrong = "图的邻接矩阵输入不正确。";
+inline constexpr std::string_view kSameNode = "它们是同一点";
+inline constexpr std::string_view kNotConnected = "这两点不连通";
+inline constexpr std::string_view kNodeCountRange = "结点数必须在 1 到 50 之间。";
+inline constexpr std::string_view kGraphDisconnected = "图不连通，不存在最小生成树。";
+
+}  // namespace zentova::msg

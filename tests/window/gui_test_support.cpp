@@ -1,0 +1,79 @@
+#include "gui_test_support.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QTest>
+#include <QToolTip>
+
+#include "kit/tooltips.h"
+#include "shell/zentova_app.h"
+
+namespace zentova::testing {
+
+void RecordingDesktop::Inform(QWidget*, const QString& text) {
+    messages.append({QString::fromUtf8(kMessageCaption), text, false});
+}
+
+bool RecordingDesktop::Ask(QWidget*, const QString& caption, const QString& text) {
+    messages.append({caption, text, true});
+    return answer;
+}
+
+int RecordingDesktop::RunModal(QDialog& dialog) {
+    modalTitles << dialog.windowTitle();
+    return onModal ? onModal(dialog) : QDialog::Rejected;
+}
+
+void RecordingDesktop::OpenLink(const QString& link) {
+    links << link;
+}
+
+ModalWatchdog::ModalWatchdog() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) modal = QApplication::activePopupWidget();
+        if (modal == nullptr) return;
+        unexpected << modal->windowTitle();
+        modal->close();
+    });
+    timer_.start(50);
+}
+
+void FrameFixture::Open() {
+    watchdog = std::make_unique<ModalWatchdog>();
+    desktop.messages.clear();
+    desktop.links.clear();
+    desktop.modalTitles.clear();
+    desktop.answer = false;
+    desktop.onModal = nullptr;
+    frame = std::make_unique<CMainFrame>(desktop, PageTable());
+    frame->show();
+    frame->activateWindow();
+    QApplication::setActiveWindow(frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+}
+
+void FrameFixture::Close() {
+    frame.reset();
+    const QStringList unexpected = watchdog ? watchdog->unexpected : QStringList();
+    watchdog.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QStringLiteral(", "))));
+}
+
+void PrepareApplication() {
+    CZentovaApp::Prepare();
+}
+
+QString WithoutBreaks(QString text) {
+    return text.remove(QLatin1Char('\n'));
+}
+
+bool TipFitsWidth(const QString& tip) {
+    const QFontMetrics metrics(QToolTip::font());
+    for (const QString& line : tip.split(QLatin1Char('\n'))) {
+        if (metrics.horizontalAdvance(line) > kTipWidthPx) return false;
+    }
+    return true;
+}
+
+}  // namespace zentova::testing

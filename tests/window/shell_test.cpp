@@ -1,0 +1,331 @@
+// The shell's rules: one visible page, creation and destruction order, the
+// toolbar sets and their tips, the focus rule, pages keeping their state, the
+// fixed window and the About box.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "gui_test_support.h"
+#include "kit/hyperlink.h"
+#include "kit/page_base.h"
+#include "kit/page_entry.h"
+#include "kit/pictures.h"
+#include "kit/tooltips.h"
+#include "kit/units.h"
+#include "pages/cover_page.h"
+#include "shell/about_box.h"
+#include "shell/zentova_view.h"
+
+using namespace zentova;
+using namespace zentova::testing;
+
+namespace {
+
+QList<int> VisiblePages(const CZentovaView& view) {
+    QList<int> visible;
+    for (int i = 0; i < view.PageCount(); ++i) {
+        if (view.Page(i)->isVisible()) visible << i;
+    }
+    return visible;
+}
+
+// The tips of the two sets, left to right.
+const char* const kSetATips[] = {
+    "其实就是封面：）",       "可直接输入表达式进行计算的计算器，提供了丰富的函数",
+    "与矩阵有关的一系列计算", "解行列式，可解2至100阶行列式",
+    "求定积分与微分",         "数列求和与求积，可指定步长",
+    "解2到100元线性方程组",   "常用的统计计算",
+    "自定义表达式计算",       "下一页",
+};
+const char* const kSetBTips[] = {
+    "上一页", "与图论有关的计算", "常用的常数", "多项式相乘", "与命题逻辑有关的计算",
+};
+
+}  // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+  private:
+    FrameFixture fixture_;
+
+    CMainFrame& Frame() { return *fixture_.frame; }
+    CZentovaView& View() { return *fixture_.frame->View(); }
+
+    // Clicks the toolbar button of page `index`, switching sets first when
+    // the button is not on show.
+    void ClickPageButton(int index) {
+        const PageEntry& entry = PageTable()[static_cast<std::size_t>(index)];
+        if (Frame().CurrentSet() != entry.set) {
+            QToolButton* swap = Frame().Button(Frame().CurrentSet() == ToolbarSet::A ? 9 : 0);
+            QVERIFY(swap != nullptr);
+            QTest::mouseClick(swap, Qt::LeftButton);
+        }
+        QCOMPARE(Frame().CurrentSet(), entry.set);
+        QToolButton* button = Frame().Button(entry.button);
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->objectName(), QStringLiteral("pageButton%1").arg(index));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+
+    void init() { fixture_.Open(); }
+
+    void cleanup() { fixture_.Close(); }
+
+    void startsOnTheCoverWithSetA() {
+        QCOMPARE(VisiblePages(View()), QList<int>{kCoverPageIndex});
+        QCOMPARE(Frame().CurrentSet(), ToolbarSet::A);
+        QCOMPARE(Frame().ToolBar()->actions().size(), 10);
+        QVERIFY(View().Page(kCoverPageIndex)->hasFocus());
+    }
+
+    void windowIsFixedWithoutMenuOrMaximise() {
+        QVERIFY(Frame().windowTitle().startsWith(QStringLiteral("Zentova 1.63 ")));
+        QVERIFY(Frame().windowTitle().size() > 13);
+        QCOMPARE(Frame().minimumSize(), Frame().maximumSize());
+        QCOMPARE(Frame().size(), QSize(590, kToolbarHeight + 378));
+        const Qt::WindowFlags flags = Frame().windowFlags();
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(Frame().menuWidget() == nullptr);
+        QVERIFY(!Frame().ToolBar()->isMovable());
+        QCOMPARE(Frame().ToolBar()->iconSize(), QSize(48, 48));
+        QCOMPARE(View().size(), kPageSize);
+        QCOMPARE(kPageSize, QSize(590, 378));
+        // Centred on its screen.
+        const QPoint centre = Frame().screen()->availableGeometry().center();
+        const QPoint offset = Frame().frameGeometry().center() - centre;
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void viewCreatesCoverFirstAndLogicLast() {
+        QList<int> order;
+        for (QObject* child : View().children()) {
+            if (auto* page = qobject_cast<CPageBase*>(child)) {
+                order << page->objectName().mid(4).toInt();
+            }
+        }
+        QCOMPARE(order, (QList<int>{11, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}));
+        for (int i = 0; i < kPageCount; ++i) {
+            QCOMPARE(View().Page(i)->geometry(), QRect(QPoint(0, 0), kPageSize));
+        }
+    }
+
+    void pageTableHoldsThirteenCommands() {
+        const int kCommands[kPageCount] = {32776, 32778, 32779, 32780, 32781, 32784, 32785,
+                                           32786, 32782, 32788, 32791, 32792, 32793};
+        for (int i = 0; i < kPageCount; ++i) {
+            const PageEntry& entry = PageTable()[static_cast<std::size_t>(i)];
+            QCOMPARE(entry.index, i);
+            QCOMPARE(entry.command, kCommands[i]);
+            QVERIFY2(!PictureIcon(QString::fromUtf8(entry.icon), {48, 48}).isNull(), entry.icon);
+        }
+        QCOMPARE(QString::fromUtf8(PageTable()[0].shortName), QStringLiteral("表达式计算"));
+        QCOMPARE(QString::fromUtf8(PageTable()[12].shortName),
+                 QStringLiteral("与命题逻辑有关的计算"));
+    }
+
+    void toolbarTipsOfBothSets() {
+        for (const ToolbarSet set : {ToolbarSet::A, ToolbarSet::B}) {
+            Frame().ShowToolbarSet(set);
+            const int count = ButtonCount(set);
+            QCOMPARE(Frame().ToolBar()->actions().size(), count);
+            for (int i = 0; i < count; ++i) {
+                QToolButton* button = Frame().Button(i);
+                QVERIFY(button != nullptr);
+                const char* expected = set == ToolbarSet::A ? kSetATips[i] : kSetBTips[i];
+                QCOMPARE(WithoutBreaks(button->toolTip()), QString::fromUtf8(expected));
+                QCOMPARE(button->toolTipDuration(), 6000);
+                QVERIFY2(TipFitsWidth(button->toolTip()), expected);
+                QVERIFY(!button->icon().isNull());
+            }
+        }
+    }
+
+    void longTipsWrapWithinTheWidth() {
+        const QString longTip = QString::fromUtf8(kSetATips[1]).repeated(3);
+        const QString wrapped = WrapTipText(longTip, QToolTip::font());
+        QVERIFY(wrapped.count(QLatin1Char('\n')) >= 1);
+        QVERIFY(TipFitsWidth(wrapped));
+        QCOMPARE(WithoutBreaks(wrapped), longTip);
+        // Breaks that a tip already has stay where they are.
+        QCOMPARE(WrapTipText(QStringLiteral("a\n\nb"), QToolTip::font()), QStringLiteral("a\n\nb"));
+    }
+
+    void everyButtonShowsItsPageOnly_data() {
+        QTest::addColumn<int>("index");
+        for (const PageEntry& entry : PageTable()) {
+            QTest::addRow("page%d", entry.index) << entry.index;
+        }
+    }
+
+    void everyButtonShowsItsPageOnly() {
+        QFETCH(int, index);
+        ClickPageButton(index);
+        QCOMPARE(VisiblePages(View()), QList<int>{index});
+        QCOMPARE(View().VisiblePage(), index);
+        CPageBase* page = View().Page(index);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus == page || page->isAncestorOf(focus));
+    }
+
+    void switchingSetsKeepsThePage() {
+        ClickPageButton(0);
+        QTest::mouseClick(Frame().Button(9), Qt::LeftButton);
+        QCOMPARE(Frame().CurrentSet(), ToolbarSet::B);
+        QCOMPARE(Frame().ToolBar()->actions().size(), 5);
+        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        QTest::mouseClick(Frame().Button(0), Qt::LeftButton);
+        QCOMPARE(Frame().CurrentSet(), ToolbarSet::A);
+        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        // The buttons of the set that went away are gone, not just hidden.
+        QTRY_VERIFY(Frame().findChild<QToolButton*>(QStringLiteral("previousSetButton")) ==
+                    nullptr);
+    }
+
+    void showingTheVisiblePageAgainKeepsItAndFocusesIt() {
+        ClickPageButton(0);
+        auto* result = View().Page(0)->findChild<QLineEdit*>(QStringLiteral("resultBox"));
+        result->setFocus();
+        ClickPageButton(0);
+        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        QCOMPARE(QApplication::focusWidget(), result);
+    }
+
+    void focusGoesToTheFirstControlThenTheLastUsedOne() {
+        ClickPageButton(0);
+        CPageBase* page = View().Page(0);
+        QCOMPARE(QApplication::focusWidget(),
+                 page->findChild<QLineEdit*>(QStringLiteral("expressionBox")));
+        auto* history = page->findChild<QListWidget*>(QStringLiteral("historyList"));
+        history->setFocus();
+        ClickPageButton(kCoverPageIndex);
+        QVERIFY(View().Page(kCoverPageIndex)->hasFocus());
+        ClickPageButton(0);
+        QCOMPARE(QApplication::focusWidget(), history);
+    }
+
+    void pagesKeepTheirStateWhileHidden() {
+        ClickPageButton(0);
+        CPageBase* page = View().Page(0);
+        auto* box = page->findChild<QLineEdit*>(QStringLiteral("expressionBox"));
+        auto* result = page->findChild<QLineEdit*>(QStringLiteral("resultBox"));
+        auto* history = page->findChild<QListWidget*>(QStringLiteral("historyList"));
+        QTest::mouseClick(page->findChild<QRadioButton*>(QStringLiteral("degreesRadio")),
+                          Qt::LeftButton, {}, QPoint(6, 8));
+        QTest::keyClicks(box, QStringLiteral("sin(30)"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QStringLiteral("+1"));
+        for (const int other : {kCoverPageIndex, 8, 12, 3})
+            ClickPageButton(other);
+        ClickPageButton(0);
+        QCOMPARE(box->text(), QStringLiteral("sin(30)+1"));
+        QCOMPARE(result->text(), QStringLiteral("0.5"));
+        QCOMPARE(history->count(), 1);
+        // The angle mode stayed as well.
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(result->text(), QStringLiteral("1.5"));
+    }
+
+    void escapeAndEnterNeverHideAPage_data() {
+        QTest::addColumn<int>("index");
+        for (const PageEntry& entry : PageTable()) {
+            QTest::addRow("page%d", entry.index) << entry.index;
+        }
+    }
+
+    void escapeAndEnterNeverHideAPage() {
+        QFETCH(int, index);
+        ClickPageButton(index);
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QCOMPARE(VisiblePages(View()), QList<int>{index});
+        }
+    }
+
+    void controlsLieInsideTheirPageWithoutOverlapping_data() {
+        QTest::addColumn<int>("index");
+        for (const PageEntry& entry : PageTable()) {
+            QTest::addRow("page%d", entry.index) << entry.index;
+        }
+    }
+
+    void controlsLieInsideTheirPageWithoutOverlapping() {
+        QFETCH(int, index);
+        CPageBase* page = View().Page(index);
+        QList<QWidget*> controls;
+        for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->property("controlId").isValid()) continue;
+            QVERIFY2(page->rect().contains(child->geometry()), qPrintable(child->objectName()));
+            QVERIFY2(!child->objectName().isEmpty(), "every control has an object name");
+            QVERIFY2(!child->accessibleName().isEmpty(), qPrintable(child->objectName()));
+            for (QWidget* other : controls) {
+                QVERIFY2(
+                    !child->geometry().intersects(other->geometry()),
+                    qPrintable(child->objectName() + QStringLiteral(" / ") + other->objectName()));
+            }
+            controls << child;
+        }
+    }
+
+    void closingDestroysEveryPageInIndexOrder() {
+        QStringList destroyed;
+        for (int i = 0; i < kPageCount; ++i) {
+            connect(View().Page(i), &QObject::destroyed, this,
+                    [&destroyed, i] { destroyed << QStringLiteral("page%1").arg(i); });
+        }
+        Frame().setAttribute(Qt::WA_DeleteOnClose);
+        CMainFrame* frame = fixture_.frame.release();
+        QVERIFY(frame->close());
+        QTRY_COMPARE(destroyed.size(), kPageCount);
+        QStringList expected;
+        for (int i = 0; i < kPageCount; ++i)
+            expected << QStringLiteral("page%1").arg(i);
+        QCOMPARE(destroyed, expected);
+    }
+
+    void f1OpensTheAboutBox() {
+        ClickPageButton(0);
+        QStringList texts;
+        QStringList links;
+        fixture_.desktop.onModal = [&](QDialog& dialog) {
+            for (QLabel* label : dialog.findChildren<QLabel*>())
+                texts << label->text();
+            for (CHyperLink* link : dialog.findChildren<CHyperLink*>())
+                links << link->link();
+            auto* ok = dialog.findChild<QAbstractButton*>(QStringLiteral("okButton"));
+            if (ok == nullptr) return -1;
+            ok->click();
+            return dialog.result();
+        };
+        int result = -1;
+        auto inspect = fixture_.desktop.onModal;
+        fixture_.desktop.onModal = [&](QDialog& dialog) { return result = inspect(dialog); };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QCOMPARE(result, static_cast<int>(QDialog::Accepted));
+        QCOMPARE(fixture_.desktop.modalTitles, QStringList{QStringLiteral("关于 Zentova")});
+        QVERIFY(texts.contains(QStringLiteral("Zentova 1.63 版")));
+        QVERIFY(texts.contains(QString::fromUtf8(credit::kEmailLabel)));
+        QVERIFY(texts.contains(QString::fromUtf8(credit::kHomePageLabel)));
+        QCOMPARE(links.size(), 2);
+        QVERIFY(links[0].startsWith(QStringLiteral("mailto:")));
+        QVERIFY(links[1].startsWith(QStringLiteral("https://")));
+        // F1 leaves the page where it was.
+        QCOMPARE(VisiblePages(View()), QList<int>{0});
+    }
+};
+
+QTEST_MAIN(ShellTest)
+#include "shell_test.moc"

@@ -1,0 +1,37 @@
+#include "kit/desktop.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace zentova {
+
+// Button texts are set here, so that the boxes read as the rest of the
+// program does whatever translations the system has.
+void CQtDesktop::Inform(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), text, QMessageBox::Ok,
+                    parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+}
+
+bool CQtDesktop::Ask(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+int CQtDesktop::RunModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void CQtDesktop::OpenLink(const QString& link) {
+    QDesktopServices::openUrl(QUrl(link));
+}
+
+}  // namespace zentova

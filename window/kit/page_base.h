@@ -1,0 +1,84 @@
+// What every page has in common: its form built from a control table over the
+// background picture, the keyboard filter, the focus rule, reading and writing
+// boxes, and the desktop through which it shows every message.
+#pragma once
+
+#include <QMap>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+#include <span>
+
+#include "kit/control_table.h"
+
+class QKeyEvent;
+
+namespace zentova {
+
+class CDesktop;
+
+class CPageBase : public QWidget {
+    Q_OBJECT
+  public:
+    CPageBase(CDesktop& desktop, QWidget* parent, const char* backgroundPicture);
+
+    // Every key press aimed at the page or a control on it comes here before
+    // the control sees it. Escape is always consumed, so that no key closes or
+    // hides a page; Enter goes to OnEnterKey. True when consumed.
+    bool FilterKey(const QKeyEvent& event);
+
+    // The control that last had the focus gets it back when the page does.
+    void RememberFocus(QWidget* control);
+    QWidget* RememberedFocus() const { return lastFocus_.data(); }
+
+    // The control with identifier `id`, or nullptr.
+    QWidget* Control(int id) const { return controls_.value(id); }
+    template <class T>
+    T* ControlAs(int id) const {
+        return qobject_cast<T*>(Control(id));
+    }
+
+    CDesktop& Desktop() const { return desktop_; }
+
+  protected:
+    // Creates the controls in table order, which is also the tab order.
+    void CreateControls(std::span<const ControlRow> rows);
+
+    // Enter: consumed without action unless a page says otherwise. Return
+    // false to let the focused control handle it.
+    virtual bool OnEnterKey() { return true; }
+    virtual void OnEscapeKey() {}
+
+    // Data exchange. Reading a number box that holds no number prompts for a
+    // number, puts the focus on that box and returns false: the caller stops
+    // reading there and keeps its fields as they stand.
+    bool ReadDouble(int id, double& field);
+    bool ReadInt(int id, int& field);
+    QString ReadText(int id) const;
+    // Writes change a box only when its text differs, so its caret stays.
+    void WriteText(int id, const QString& text);
+    void WriteDouble(int id, double value);
+    void WriteInt(int id, int value);
+
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void FailReading(int id, const char* prompt);
+
+    CDesktop& desktop_;
+    QString background_;
+    QPixmap backgroundCache_;
+    QMap<int, QWidget*> controls_;
+    QPointer<QWidget> lastFocus_;
+};
+
+// Sends key presses and focus changes of page controls to their page. The view
+// installs one for the application; it ends with its owner.
+void InstallPageKeyRouter(QObject* owner);
+
+// The page's font: 9-point Song style where the system has it, else the CJK
+// sans face, both 12 pixels.
+QFont PageFont();
+
+}  // namespace zentova

@@ -1,0 +1,246 @@
+#include "pages/expr_calc_page.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <string>
+#include <vector>
+
+#include "exprtools/calculator_keys.h"
+#include "exprtools/expression_tools.h"
+#include "kit/key_button.h"
+#include "kit/pictures.h"
+#include "kit/tooltips.h"
+
+namespace zentova {
+namespace {
+
+using K = ControlKind;
+
+// The keypad, in dialog units: rows 20 apart, seven columns 54 apart; the
+// first row has four narrower and four wider keys, and "=" spans the last
+// three rows at the right, beside the angle-mode group.
+constexpr int kKeyTop = 106;
+constexpr int kRowStep = 20;
+constexpr int kKeyHeight = 18;
+constexpr int kLeft = 10;
+constexpr int kColumnStep = 54;
+constexpr int kKeyWidth = 50;
+
+constexpr int Row(int row) {
+    return kKeyTop + row * kRowStep;
+}
+constexpr int Column(int column) {
+    return kLeft + column * kColumnStep;
+}
+
+ControlRow Key(int id, int x, int y, int width, int height = kKeyHeight) {
+    return {id, K::Key, "", FindCalculatorKey(id)->caption.data(), x, y, width, height};
+}
+
+std::vector<ControlRow> Controls() {
+    std::vector<ControlRow> rows = {
+        {calc_id::kExpression, K::Edit, "expressionBox", "", kLeft, 8, 374, 22,
+         msg::kTipExpressionBox.data()},
+        {calc_id::kResult, K::ReadOnlyEdit, "resultBox", "", kLeft, 34, 374, 22,
+         msg::kTipResultBox.data()},
+        {calc_id::kHistory, K::List, "historyList", "", kLeft, 60, 374, 40,
+         msg::kTipHistoryList.data()},
+    };
+    constexpr int kFirstRow[] = {1023, 1024, 1025, 1026, 1033, 1034, 1035, 1042};
+    for (int i = 0; i < 4; ++i)
+        rows.push_back(Key(kFirstRow[i], kLeft + i * 44, Row(0), 40));
+    for (int i = 4; i < 8; ++i)
+        rows.push_back(Key(kFirstRow[i], 188 + (i - 4) * 50, Row(0), 46));
+    constexpr int kRows[6][7] = {
+        {1029, 1031, 1032, 1027, 1028, 1030, 1038}, {1016, 1019, 1020, 1018, 1036, 1037, 1022},
+        {1008, 1009, 1010, 1015, 1021, 1040, 1039}, {1005, 1006, 1007, 1013, 0, 0, 0},
+        {1002, 1003, 1004, 1012, 0, 0, 0},          {1001, 1017, 1014, 1011, 0, 0, 0},
+    };
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 7; ++column) {
+            const int id = kRows[row][column];
+            if (id != 0) rows.push_back(Key(id, Column(column), Row(row + 1), kKeyWidth));
+        }
+    }
+    rows.push_back(Key(kEqualsKeyId, Column(6), Row(4), kKeyWidth, 2 * kRowStep + kKeyHeight));
+    const int group = Column(4) + 4;
+    rows.push_back({calc_id::kAngleLabel, K::Label, "angleLabel", msg::kAngleLabel.data(), group,
+                    Row(4) + 1, 100, 12});
+    rows.push_back({calc_id::kDegrees, K::Radio, "degreesRadio", msg::kDegrees.data(), group + 8,
+                    Row(4) + 15, 80, 12});
+    rows.push_back({calc_id::kRadians, K::Radio, "radiansRadio", msg::kRadians.data(), group + 8,
+                    Row(4) + 29, 80, 12});
+    rows.push_back({calc_id::kCentesimal, K::Radio, "centesimalRadio", msg::kCentesimal.data(),
+                    group + 8, Row(4) + 43, 80, 12});
+    return rows;
+}
+
+QFont BoxFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(23);  // a 26-pixel cell
+    font.setWeight(QFont::Bold);
+    font.setStretch(91);  // about 10 pixels a character
+    return font;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
+    : CPageBase(desktop, parent, picture::kPageBackground) {
+    const std::vector<ControlRow> rows = Controls();
+    CreateControls(rows);
+
+    QLineEdit* expression = ExpressionBox();
+    expression->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    expression->setMaxLength(static_cast<int>(kMaxExpressionLength));
+    auto* result = ControlAs<QLineEdit>(calc_id::kResult);
+    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    for (QLineEdit* box : {expression, result})
+        box->setFont(BoxFont());
+
+    SetTip(expression, FromUtf8(msg::kTipExpressionBox));
+    SetTip(result, FromUtf8(msg::kTipResultBox));
+    SetTip(History(), FromUtf8(msg::kTipHistoryList));
+
+    for (const CalculatorKey& key : CalculatorKeys()) {
+        auto* button = ControlAs<CKeyButton>(key.id);
+        button->setObjectName(QStringLiteral("key%1").arg(key.id));
+        if (!key.tip.empty()) SetTip(button, FromUtf8(key.tip));
+        const int id = key.id;
+        connect(button, &QAbstractButton::clicked, this, [this, id] { PressKey(id); });
+    }
+
+    auto* modes = new QButtonGroup(this);
+    const std::pair<int, AngleMode> kModes[] = {{calc_id::kDegrees, AngleMode::Degrees},
+                                                {calc_id::kRadians, AngleMode::Radians},
+                                                {calc_id::kCentesimal, AngleMode::Centesimal}};
+    for (const auto& [id, mode] : kModes) {
+        auto* radio = ControlAs<QRadioButton>(id);
+        modes->addButton(radio, id);
+        const AngleMode chosen = mode;
+        // Checking by mouse or by the arrow keys; the mode only takes effect at
+        // the next evaluation.
+        connect(radio, &QRadioButton::toggled, this, [this, chosen](bool checked) {
+            if (checked) angleMode_ = chosen;
+        });
+    }
+    ControlAs<QRadioButton>(calc_id::kRadians)->setChecked(true);
+
+    // Only a change of the selection recalls: the list taking the focus moves
+    // its current row without selecting anything.
+    connect(History(), &QListWidget::itemSelectionChanged, this, [this] { Recall(); });
+    connect(History(), &QListWidget::itemClicked, this, [this] { Recall(); });
+}
+
+QLineEdit* CExprCalcPage::ExpressionBox() const {
+    return ControlAs<QLineEdit>(calc_id::kExpression);
+}
+
+QListWidget* CExprCalcPage::History() const {
+    return ControlAs<QListWidget>(calc_id::kHistory);
+}
+
+void CExprCalcPage::ReadState() {
+    expression_ = ReadText(calc_id::kExpression);
+    result_ = ReadText(calc_id::kResult);
+    const QList<QListWidgetItem*> selected = History()->selectedItems();
+    selectedHistory_ = selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void CExprCalcPage::WriteState() {
+    WriteText(calc_id::kExpression, expression_);
+    WriteText(calc_id::kResult, result_);
+}
+
+void CExprCalcPage::PressKey(int id) {
+    switch (CommandOfKey(id)) {
+        case KeyCommand::Backspace:
+            Backspace();
+            return;
+        case KeyCommand::Clear:
+            Clear();
+            return;
+        case KeyCommand::Evaluate:
+            Evaluate();
+            return;
+        case KeyCommand::Insert:
+            break;
+    }
+    const KeyInsertion insertion = InsertionOfKey(id);
+    QLineEdit* box = ExpressionBox();
+    box->insert(QString::fromStdString(insertion.text));
+    box->cursorBackward(false, insertion.caretBack);
+    ReadState();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void CExprCalcPage::Backspace() {
+    ReadState();
+    if (!expression_.isEmpty()) {
+        QLineEdit* box = ExpressionBox();
+        const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+        const int end = box->hasSelectedText() ? box->selectionEnd() : start;
+        const TextRange range = BackspaceRange(start, end);
+        if (range.empty()) {
+            // At the start of the box the selection is dropped, nothing else.
+            box->deselect();
+        } else {
+            box->setSelection(range.from, range.to - range.from);
+            box->del();
+        }
+    }
+    ReadState();
+    WriteState();
+    ExpressionBox()->setFocus(Qt::OtherFocusReason);
+}
+
+void CExprCalcPage::Clear() {
+    expression_.clear();
+    ExpressionBox()->setFocus(Qt::OtherFocusReason);
+    result_.clear();
+    WriteState();
+}
+
+void CExprCalcPage::Evaluate() {
+    ReadState();
+    if (expression_.isEmpty()) return;
+    std::string text = expression_.toStdString();
+    const EvalResult evaluated = CalculatorEvaluate(text, angleMode_);
+    expression_ = QString::fromStdString(text);
+    result_ = QString::fromStdString(FormatResult(evaluated));
+    if (evaluated.ok()) {
+        std::vector<std::string> history;
+        for (int row = 0; row < History()->count(); ++row) {
+            history.push_back(History()->item(row)->text().toStdString());
+        }
+        if (!HistoryHasPrefix(history, text)) History()->addItem(expression_);
+    }
+    WriteState();
+}
+
+void CExprCalcPage::Recall() {
+    ReadState();
+    result_.clear();
+    expression_ = selectedHistory_;
+    WriteState();
+}
+
+bool CExprCalcPage::OnEnterKey() {
+    Evaluate();
+    return true;
+}
+
+void CExprCalcPage::OnEscapeKey() {
+    ReadState();
+    expression_.clear();
+    WriteState();
+}
+
+}  // namespace zentova

@@ -1,0 +1,59 @@
+#include "pages/page_registry.h"
+
+#include "kit/page_base.h"
+#include "kit/pictures.h"
+#include "pages/cover_page.h"
+#include "pages/expr_calc_page.h"
+
+namespace zentova {
+namespace {
+
+template <class Page>
+CPageBase* Create(CDesktop& desktop, QWidget* parent) {
+    return new Page(desktop, parent);
+}
+
+// An empty page over the common background, for the pages not built yet.
+class CEmptyPage : public CPageBase {
+  public:
+    CEmptyPage(CDesktop& desktop, QWidget* parent)
+        : CPageBase(desktop, parent, picture::kPageBackground) {}
+};
+
+constexpr ToolbarSet A = ToolbarSet::A;
+constexpr ToolbarSet B = ToolbarSet::B;
+
+constexpr std::array<PageEntry, kPageCount> kPages{{
+    {0, 32776, "表达式计算", A, 1, ":/res/toolbar/calculator.svg",
+     "可直接输入表达式进行计算的计算器，提供了丰富的函数", &Create<CExprCalcPage>},
+    {1, 32778, "与矩阵有关的运算", A, 2, ":/res/toolbar/matrix.svg", "与矩阵有关的一系列计算",
+     &Create<CEmptyPage>},
+    {2, 32779, "解行列式", A, 3, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
+     &Create<CEmptyPage>},
+    {3, 32780, "定积分与微分的计算", A, 4, ":/res/toolbar/calculus.svg", "求定积分与微分",
+     &Create<CEmptyPage>},
+    {4, 32781, "数列求和与求积", A, 5, ":/res/toolbar/series.svg", "数列求和与求积，可指定步长",
+     &Create<CEmptyPage>},
+    {5, 32784, "解多元线性方程组", A, 6, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
+     &Create<CEmptyPage>},
+    {6, 32785, "统计计算", A, 7, ":/res/toolbar/statistics.svg", "常用的统计计算",
+     &Create<CEmptyPage>},
+    {7, 32786, "自定义表达式", A, 8, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",
+     &Create<CEmptyPage>},
+    {8, 32782, "图论的有关计算", B, 1, ":/res/toolbar/graph.svg", "与图论有关的计算",
+     &Create<CEmptyPage>},
+    {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数", &Create<CEmptyPage>},
+    {10, 32791, "多项式相乘", B, 3, ":/res/toolbar/polynomial.svg", "多项式相乘",
+     &Create<CEmptyPage>},
+    {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
+    {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
+     &Create<CEmptyPage>},
+}};
+
+}  // namespace
+
+PageTableView PageTable() {
+    return kPages;
+}
+
+}  // namespace zentova

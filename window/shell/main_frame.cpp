@@ -1,0 +1,142 @@
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+
+#include "kit/credits.h"
+#include "kit/desktop.h"
+#include "kit/page_base.h"
+#include "kit/pictures.h"
+#include "kit/tooltips.h"
+#include "kit/units.h"
+#include "shell/about_box.h"
+#include "shell/zentova_view.h"
+
+namespace zentova {
+
+CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
+    : QMainWindow(parent), desktop_(desktop) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(credit::kWindowCaption));
+    setWindowIcon(PictureIcon(QString::fromUtf8(picture::kAppIcon), {64, 64}));
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    toolbar_ = new QToolBar(this);
+    toolbar_->setObjectName(QStringLiteral("toolbar"));
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setIconSize({48, 48});
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolbar_->setFixedHeight(kToolbarHeight);
+    toolbar_->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+
+    view_ = new CZentovaView(desktop, pages, this);
+    view_->setObjectName(QStringLiteral("view"));
+    setCentralWidget(view_);
+
+    for (const PageEntry& page : pages) {
+        AddButton(page.set, page.button, page.icon, page.tip,
+                  QStringLiteral("pageButton%1").arg(page.index), page.command);
+        const int index = page.index;
+        connect(buttons_.back().action, &QAction::triggered, view_,
+                [this, index] { view_->ShowPage(index); });
+    }
+    for (const SetSwitchEntry* entry : {&kNextSetButton, &kPreviousSetButton}) {
+        const bool next = entry->command == kNextSetCommand;
+        AddButton(entry->set, entry->button, entry->icon, entry->tip,
+                  next ? QStringLiteral("nextSetButton") : QStringLiteral("previousSetButton"),
+                  entry->command);
+        connect(buttons_.back().action, &QAction::triggered, this,
+                [this, next] { ShowToolbarSet(next ? ToolbarSet::B : ToolbarSet::A); });
+    }
+    std::sort(buttons_.begin(), buttons_.end(), [](const ToolbarButton& a, const ToolbarButton& b) {
+        return a.position < b.position;
+    });
+
+    auto* about = new QAction(this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    about->setShortcutContext(Qt::WindowShortcut);
+    connect(about, &QAction::triggered, this, &CMainFrame::ShowAboutBox);
+    addAction(about);
+
+    ShowToolbarSet(ToolbarSet::A);
+    setFixedSize(kPageSize.width(), kToolbarHeight + kPageSize.height());
+    Centre();
+}
+
+void CMainFrame::AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
+                           const QString& name, int command) {
+    auto* action = new QAction(PictureIcon(QString::fromUtf8(icon), {48, 48}), QString(), this);
+    action->setToolTip(QString::fromUtf8(tip));
+    action->setData(command);
+    buttons_.push_back({action, set, position, name});
+}
+
+void CMainFrame::ShowToolbarSet(ToolbarSet set) {
+    // The button that asked for the switch is removed here; the toolbar only
+    // schedules its deletion, so this is safe inside its own click.
+    toolbar_->clear();
+    for (const ToolbarButton& button : buttons_) {
+        if (button.set != set) continue;
+        toolbar_->addAction(button.action);
+        if (QWidget* widget = toolbar_->widgetForAction(button.action)) {
+            widget->setObjectName(button.name);
+            widget->setAccessibleName(button.action->toolTip());
+            SetTip(widget, button.action->toolTip());
+        }
+    }
+    set_ = set;
+}
+
+QToolButton* CMainFrame::Button(int position) const {
+    int seen = 0;
+    for (const ToolbarButton& button : buttons_) {
+        if (button.set != set_) continue;
+        if (seen++ == position) {
+            return qobject_cast<QToolButton*>(toolbar_->widgetForAction(button.action));
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::ShowAboutBox() {
+    CAboutDlg about(desktop_, this);
+    desktop_.RunModal(about);
+}
+
+void CMainFrame::Centre() {
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : qGuiApp->primaryScreen();
+    if (screen == nullptr) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool CMainFrame::event(QEvent* event) {
+    // The window manager's frame is known only once the window is on the
+    // screen; centre again then, so that the frame and not just the client
+    // area sits in the middle.
+    if (event->type() == QEvent::WindowActivate && !framedOnce_ &&
+        frameGeometry().size() != size()) {
+        framedOnce_ = true;
+        Centre();
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    Centre();
+    if (CPageBase* page = view_->Page(view_->VisiblePage())) page->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace zentova

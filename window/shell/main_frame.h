@@ -1,0 +1,67 @@
+// The one top-level window: a fixed-size frame with a toolbar of large picture
+// buttons above the view. Thirteen page buttons do not fit in one row, so the
+// toolbar shows set A or set B; swapping the sets never changes the page.
+#pragma once
+
+#include <QMainWindow>
+#include <QVector>
+
+#include "kit/page_entry.h"
+
+class QAction;
+class QToolBar;
+class QToolButton;
+
+namespace zentova {
+
+class CDesktop;
+class CZentovaView;
+
+inline constexpr int kToolbarHeight = 56;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent = nullptr);
+
+    CZentovaView* View() const { return view_; }
+    QToolBar* ToolBar() const { return toolbar_; }
+    ToolbarSet CurrentSet() const { return set_; }
+
+    // The button at `position` of the set on show, or nullptr.
+    QToolButton* Button(int position) const;
+
+    // Reloads the toolbar with `set`; the visible page stays.
+    void ShowToolbarSet(ToolbarSet set);
+
+    // The About box, modal (F1).
+    void ShowAboutBox();
+
+    // Puts the window in the middle of its screen.
+    void Centre();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    struct ToolbarButton {
+        QAction* action;
+        ToolbarSet set;
+        int position;
+        QString name;
+    };
+
+    void AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
+                   const QString& name, int command);
+
+    CDesktop& desktop_;
+    CZentovaView* view_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QVector<ToolbarButton> buttons_;
+    ToolbarSet set_ = ToolbarSet::A;
+    bool shownOnce_ = false;
+    bool framedOnce_ = false;
+};
+
+}  // namespace zentova
