@@ -28,6 +28,24 @@ void RecordingDesktop::OpenLink(const QString& link) {
     links << link;
 }
 
+QString RecordingDesktop::ChooseFileToOpen(QWidget*) {
+    ++fileDialogs;
+    return filesToOpen.isEmpty() ? QString() : filesToOpen.takeFirst();
+}
+
+QString RecordingDesktop::ChooseFileToSave(QWidget*) {
+    ++fileDialogs;
+    return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
+}
+
+void RecordingDesktop::SetClipboardText(const QString& text) {
+    clipboard = text;
+}
+
+QString RecordingDesktop::ClipboardText() const {
+    return clipboard;
+}
+
 ModalWatchdog::ModalWatchdog() {
     connect(&timer_, &QTimer::timeout, this, [this] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -46,6 +64,10 @@ void FrameFixture::Open() {
     desktop.modalTitles.clear();
     desktop.answer = false;
     desktop.onModal = nullptr;
+    desktop.filesToOpen.clear();
+    desktop.filesToSave.clear();
+    desktop.fileDialogs = 0;
+    desktop.clipboard.clear();
     frame = std::make_unique<CMainFrame>(desktop, PageTable());
     frame->show();
     frame->activateWindow();

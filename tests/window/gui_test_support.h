@@ -30,8 +30,18 @@ class RecordingDesktop final : public CDesktop {
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     void OpenLink(const QString& link) override;
+    // The file dialogs answer with the next of `filesToOpen` / `filesToSave`,
+    // or an empty path (cancelled) when none is left.
+    QString ChooseFileToOpen(QWidget* parent) override;
+    QString ChooseFileToSave(QWidget* parent) override;
+    void SetClipboardText(const QString& text) override;
+    QString ClipboardText() const override;
 
     QList<Message> messages;
+    QStringList filesToOpen;
+    QStringList filesToSave;
+    int fileDialogs = 0;
+    QString clipboard;
     QStringList links;
     QStringList modalTitles;
     bool answer = false;                   // the reply to every question

@@ -1,7 +1,10 @@
 #include "kit/desktop.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -32,6 +35,26 @@ int CQtDesktop::RunModal(QDialog& dialog) {
 
 void CQtDesktop::OpenLink(const QString& link) {
     QDesktopServices::openUrl(QUrl(link));
+}
+
+// Qt's own dialogs rather than the desktop's, so that they look the same
+// everywhere and a test platform without a desktop can still show them.
+QString CQtDesktop::ChooseFileToOpen(QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), QString(), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+QString CQtDesktop::ChooseFileToSave(QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), QString(), nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+}
+
+void CQtDesktop::SetClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+QString CQtDesktop::ClipboardText() const {
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
 
 }  // namespace zentova

@@ -1,6 +1,6 @@
 // Everything a page or the frame hands to the desktop: message boxes,
-// questions, modal dialogs and links. The program uses the Qt implementation;
-// tests put a recorder in its place, so that no modal dialog ever blocks them.
+// questions, modal dialogs, file dialogs, the clipboard and links. The program uses the Qt
+// implementation; tests put a recorder in its place, so that no modal dialog ever blocks them.
 #pragma once
 
 #include <QString>
@@ -29,6 +29,15 @@ class CDesktop {
     // Opens a link (a web address or a "mailto:") with the desktop's handler.
     // Failures are not reported.
     virtual void OpenLink(const QString& link) = 0;
+
+    // The file dialogs: no filter and no default extension; saving asks
+    // before it replaces a file. An empty path when the person cancels.
+    virtual QString ChooseFileToOpen(QWidget* parent) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent) = 0;
+
+    // The clipboard, as plain text.
+    virtual void SetClipboardText(const QString& text) = 0;
+    virtual QString ClipboardText() const = 0;
 };
 
 class CQtDesktop final : public CDesktop {
@@ -37,6 +46,10 @@ class CQtDesktop final : public CDesktop {
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     void OpenLink(const QString& link) override;
+    QString ChooseFileToOpen(QWidget* parent) override;
+    QString ChooseFileToSave(QWidget* parent) override;
+    void SetClipboardText(const QString& text) override;
+    QString ClipboardText() const override;
 };
 
 }  // namespace zentova
