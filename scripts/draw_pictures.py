@@ -9,6 +9,16 @@ import os
 import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def project_version():
+    """The version as the build defines it, in the project() line."""
+    import re
+    with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as f:
+        return re.search(r"project\(Zentova VERSION ([0-9.]+)", f.read()).group(1)
+
+
+VERSION = project_version()
 RES = os.path.join(ROOT, "res")
 
 # ---------------------------------------------------------------- keypad keys
@@ -252,11 +262,11 @@ COVER = '''<svg xmlns="http://www.w3.org/2000/svg" width="590" height="378" view
   <text x="240" y="122" font-family="Liberation Sans" font-weight="bold" font-size="52"
         fill="#ffffff">Zentova</text>
   <text x="243" y="150" font-family="Liberation Sans" font-size="18" fill="#dbe7fb"
-        letter-spacing="2">CALCULATOR  1.63</text>
+        letter-spacing="2">CALCULATOR  {VERSION}</text>
   <rect x="128" y="276" width="334" height="94" rx="12" fill="#ffffff" fill-opacity="0.85"
         stroke="#c9d4e3"/>
 </svg>
-'''
+'''.replace("{VERSION}", VERSION)
 
 
 def write(path, content):

@@ -14,6 +14,7 @@
 #include "logic/compiled_formula.h"
 #include "logic/logic_tools.h"
 #include "references/literal_logic.h"
+#include "table_lines.h"
 
 namespace zentova {
 namespace {
@@ -192,16 +193,6 @@ TEST(RandomFormulas, ManyVariablesCrossBlockBoundaries) {
     EXPECT_EQ(counts.compiled, 60);
 }
 
-std::vector<std::string> StreamedTable(const std::string& formula) {
-    std::optional<TruthTableStream> table = MakeTruthTable(formula);
-    if (!table) return {};
-    std::vector<std::string> lines = {table->header()};
-    std::string line;
-    while (table->Next(line))
-        lines.push_back(line);
-    return lines;
-}
-
 TEST(RandomFormulas, TablesAndNormalFormsMatchTheLiteralTools) {
     FormulaGenerator generator(31337);
     int checked = 0;
@@ -219,7 +210,7 @@ TEST(RandomFormulas, TablesAndNormalFormsMatchTheLiteralTools) {
             continue;
         }
         ++checked;
-        ASSERT_EQ(StreamedTable(formula), table.lines) << formula;
+        ASSERT_EQ(TableLines(formula), table.lines) << formula;
         ASSERT_EQ(ComputeNormalForm(formula, NormalForm::Conjunctive).text, cnf.text) << formula;
         ASSERT_EQ(ComputeNormalForm(formula, NormalForm::Disjunctive).text, dnf.text) << formula;
     }

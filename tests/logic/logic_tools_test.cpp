@@ -6,19 +6,10 @@
 #include <vector>
 
 #include "support/table.h"
+#include "table_lines.h"
 
 namespace zentova {
 namespace {
-
-std::vector<std::string> TableLines(const char* formula) {
-    std::optional<TruthTableStream> table = MakeTruthTable(formula);
-    if (!table) return {};
-    std::vector<std::string> lines = {table->header()};
-    std::string line;
-    while (table->Next(line))
-        lines.push_back(line);
-    return lines;
-}
 
 TEST(TruthTable, ConditionalLines) {
     EXPECT_EQ(TableLines("A>B"), (std::vector<std::string>{"A  B  公式", "0  0    1", "0  1    1",
