@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!app.InitInstance()) return 1;
-    if (!script.steps.empty()) zentova::RunStartupScript(*app.MainFrame(), script.steps);
+    if (!script.steps.empty())
+        zentova::RunStartupScript(*app.MainFrame(), app.Desktop(), script.steps);
     return app.exec();
 }

@@ -39,12 +39,18 @@ void CQtDesktop::OpenLink(const QString& link) {
 
 // Qt's own dialogs rather than the desktop's, so that they look the same
 // everywhere and a test platform without a desktop can still show them.
+QString CQtDesktop::PresetAnswer() {
+    return presetAnswers_.isEmpty() ? QString() : presetAnswers_.takeFirst();
+}
+
 QString CQtDesktop::ChooseFileToOpen(QWidget* parent) {
+    if (!presetAnswers_.isEmpty()) return PresetAnswer();
     return QFileDialog::getOpenFileName(parent, QString(), QString(), QString(), nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
 QString CQtDesktop::ChooseFileToSave(QWidget* parent) {
+    if (!presetAnswers_.isEmpty()) return PresetAnswer();
     return QFileDialog::getSaveFileName(parent, QString(), QString(), QString(), nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }

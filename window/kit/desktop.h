@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -50,6 +51,14 @@ class CQtDesktop final : public CDesktop {
     QString ChooseFileToSave(QWidget* parent) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
+
+    // The next file dialog answers `path` without showing itself, for the
+    // start-up options that drive the program without a person.
+    void AnswerNextFileDialog(const QString& path) { presetAnswers_.append(path); }
+
+  private:
+    QString PresetAnswer();
+    QStringList presetAnswers_;
 };
 
 }  // namespace zentova

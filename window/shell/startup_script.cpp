@@ -1,13 +1,17 @@
 #include "shell/startup_script.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 
+#include "kit/desktop.h"
 #include "shell/main_frame.h"
 #include "shell/zentova_view.h"
 
@@ -26,6 +30,40 @@ void SendKey(CMainFrame& frame, int key, const QString& text) {
     QApplication::sendEvent(target, &release);
 }
 
+// A widget by its object name in any window, a modal dialog's first.
+template <class T>
+T* FindNamed(CMainFrame& frame, const QString& name) {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (T* found = modal->findChild<T*>(name)) return found;
+    }
+    return frame.findChild<T*>(name);
+}
+
+// Clicks row `row` of a list as the mouse would, so that the page sees the
+// same signals as from a person; a combo box gets the row chosen.
+void SelectRow(CMainFrame& frame, const QString& argument) {
+    const qsizetype equals = argument.lastIndexOf(QLatin1Char('='));
+    if (equals < 0) return;
+    const QString name = argument.left(equals);
+    const int row = argument.mid(equals + 1).toInt();
+    if (auto* combo = FindNamed<QComboBox>(frame, name)) {
+        combo->setCurrentIndex(row);
+        emit combo->activated(row);
+        return;
+    }
+    auto* view = FindNamed<QAbstractItemView>(frame, name);
+    if (view == nullptr || view->model() == nullptr) return;
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QPoint centre = view->visualRect(index).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, view->viewport()->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+}
+
 void SaveWindowPicture(CMainFrame& frame, const QString& file) {
     QPixmap picture;
     const QRect outer = frame.frameGeometry();
@@ -36,7 +74,8 @@ void SaveWindowPicture(CMainFrame& frame, const QString& file) {
     picture.save(file);
 }
 
-bool RunStep(CMainFrame& frame, const StartupStep& step) {
+// Runs one step; the delay in milliseconds before the next.
+int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
     using Kind = StartupStep::Kind;
     switch (step.kind) {
         case Kind::Page:
@@ -47,17 +86,35 @@ bool RunStep(CMainFrame& frame, const StartupStep& step) {
                                                                      : ToolbarSet::A);
             break;
         case Kind::Click:
-            if (auto* button = frame.findChild<QAbstractButton*>(step.argument)) button->click();
+            if (auto* button = FindNamed<QAbstractButton>(frame, step.argument)) {
+                // A click that opens a modal dialog returns only when the
+                // dialog closes: let the next steps run inside it meanwhile.
+                QTimer::singleShot(0, button, &QAbstractButton::click);
+            }
+            break;
+        case Kind::Focus:
+            if (auto* widget = FindNamed<QWidget>(frame, step.argument))
+                widget->setFocus(Qt::OtherFocusReason);
+            break;
+        case Kind::Select:
+            SelectRow(frame, step.argument);
             break;
         case Kind::Type:
             for (const QChar c : step.argument)
                 SendKey(frame, Qt::Key_unknown, QString(c));
             break;
-        case Kind::Key:
-            SendKey(frame,
-                    step.argument == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return,
-                    QString());
+        case Kind::Key: {
+            const int key = step.argument == QLatin1String("Escape") ? Qt::Key_Escape
+                            : step.argument == QLatin1String("Tab")  ? Qt::Key_Tab
+                                                                     : Qt::Key_Return;
+            SendKey(frame, key, QString());
             break;
+        }
+        case Kind::File:
+            desktop.AnswerNextFileDialog(step.argument);
+            break;
+        case Kind::Wait:
+            return step.argument.toInt();
         case Kind::Tip:
             if (auto* widget = frame.findChild<QWidget*>(step.argument)) {
                 QToolTip::showText(widget->mapToGlobal(widget->rect().center()), widget->toolTip(),
@@ -65,9 +122,25 @@ bool RunStep(CMainFrame& frame, const StartupStep& step) {
             }
             break;
         case Kind::Screenshot:
-            return false;
+            // Let the last changes reach the screen, then take the window
+            // with its frame as the window manager drew it.
+            QTimer::singleShot(400, &frame, [&frame, file = step.argument] {
+                SaveWindowPicture(frame, file);
+                QApplication::quit();
+            });
+            return -1;
     }
-    return true;
+    return 50;
+}
+
+void RunSteps(CMainFrame& frame, CQtDesktop& desktop, std::vector<StartupStep> steps,
+              std::size_t next) {
+    if (next >= steps.size()) return;
+    const int delay = RunStep(frame, desktop, steps[next]);
+    if (delay < 0) return;
+    QTimer::singleShot(delay, &frame, [&frame, &desktop, steps = std::move(steps), next] {
+        RunSteps(frame, desktop, steps, next + 1);
+    });
 }
 
 }  // namespace
@@ -78,6 +151,10 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
         {"--page", Kind::Page},
         {"--set", Kind::Set},
         {"--click", Kind::Click},
+        {"--focus", Kind::Focus},
+        {"--select", Kind::Select},
+        {"--file", Kind::File},
+        {"--wait", Kind::Wait},
         {"--type", Kind::Type},
         {"--key", Kind::Key},
         {"--tip", Kind::Tip},
@@ -111,23 +188,12 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
     return script;
 }
 
-void RunStartupScript(CMainFrame& frame, const std::vector<StartupStep>& steps) {
+void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,
+                      const std::vector<StartupStep>& steps) {
     // Give the window time to be mapped and painted before the first step.
-    QTimer::singleShot(500, &frame, [&frame, steps] {
+    QTimer::singleShot(500, &frame, [&frame, &desktop, steps] {
         frame.activateWindow();
-        for (const StartupStep& step : steps) {
-            QApplication::processEvents();
-            if (!RunStep(frame, step)) {
-                // Let the last changes reach the screen, then take the window
-                // with its frame as the window manager drew it.
-                const QString file = step.argument;
-                QTimer::singleShot(400, &frame, [&frame, file] {
-                    SaveWindowPicture(frame, file);
-                    QApplication::quit();
-                });
-                return;
-            }
-        }
+        RunSteps(frame, desktop, steps, 0);
     });
 }
 

@@ -11,9 +11,10 @@
 namespace zentova {
 
 class CMainFrame;
+class CQtDesktop;
 
 struct StartupStep {
-    enum class Kind { Page, Set, Click, Type, Key, Tip, Screenshot };
+    enum class Kind { Page, Set, Click, Focus, Select, Type, Key, File, Wait, Tip, Screenshot };
     Kind kind;
     QString argument;
 };
@@ -26,11 +27,15 @@ struct StartupScript {
 };
 StartupScript ParseStartupScript(const QStringList& arguments);
 
-// Runs the steps on the shown window; a screenshot step ends the program.
-void RunStartupScript(CMainFrame& frame, const std::vector<StartupStep>& steps);
+// Runs the steps on the shown window, one at a time from the event loop, so
+// that a step may open a modal dialog and the next ones act inside it; a
+// screenshot step ends the program. File dialogs answer from `desktop`.
+void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,
+                      const std::vector<StartupStep>& steps);
 
 inline constexpr char kStartupUsage[] =
-    "usage: zentova [--page N] [--set A|B] [--click NAME] [--type TEXT] [--key Enter|Escape]\n"
+    "usage: zentova [--page N] [--set A|B] [--click NAME] [--focus NAME] [--select NAME=ROW]\n"
+    "               [--type TEXT] [--key Enter|Escape|Tab] [--file PATH] [--wait MS]\n"
     "               [--tip NAME] [--screenshot FILE.png]\n";
 
 }  // namespace zentova

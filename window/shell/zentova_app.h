@@ -21,6 +21,7 @@ class CZentovaApp : public QApplication {
     // Creates and shows the main window; false when it could not be created.
     bool InitInstance();
     CMainFrame* MainFrame() const { return frame_; }
+    CQtDesktop& Desktop() { return desktop_; }
 
     // Settings every window of the program relies on, also used by the tests:
     // C number formatting, the style, the fonts and the resources.
