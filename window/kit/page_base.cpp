@@ -1,21 +1,18 @@
 #include "kit/page_base.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QSpinBox>
 #include <QTextEdit>
 
 #include "common/box_exchange.h"
 #include "kit/desktop.h"
-#include "kit/hyperlink.h"
-#include "kit/key_button.h"
 #include "kit/pictures.h"
-#include "kit/transparent_controls.h"
 #include "kit/units.h"
 
 namespace zentova {
@@ -23,60 +20,6 @@ namespace {
 
 QString FromUtf8(const char* text) {
     return QString::fromUtf8(text);
-}
-
-QWidget* MakeControl(const ControlRow& row, CPageBase& page) {
-    const QString caption = FromUtf8(row.caption);
-    switch (row.kind) {
-        case ControlKind::Edit:
-        case ControlKind::ReadOnlyEdit: {
-            auto* edit = new QLineEdit(&page);
-            edit->setReadOnly(row.kind == ControlKind::ReadOnlyEdit);
-            return edit;
-        }
-        case ControlKind::List: {
-            auto* list = new QListWidget(&page);
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            return list;
-        }
-        case ControlKind::Label:
-        case ControlKind::CentredLabel: {
-            auto* label = new CTransparentStatic(&page);
-            label->setText(caption);
-            label->setAlignment(row.kind == ControlKind::CentredLabel
-                                    ? Qt::AlignCenter
-                                    : Qt::AlignLeft | Qt::AlignVCenter);
-            return label;
-        }
-        case ControlKind::Radio:
-            return new QRadioButton(caption, &page);
-        case ControlKind::Group: {
-            auto* group = new CTransparentButton(&page);
-            group->setTitle(caption);
-            return group;
-        }
-        case ControlKind::PushButton:
-            return new QPushButton(caption, &page);
-        case ControlKind::Key: {
-            auto* key = new CKeyButton(QStringLiteral(":/keys/key%1.svg").arg(row.id),
-                                       QStringLiteral(":/keys/key%1_down.svg").arg(row.id), &page);
-            key->setText(caption);
-            return key;
-        }
-        case ControlKind::Link: {
-            auto* link = new CHyperLink(page.Desktop(), &page);
-            link->setText(caption);
-            return link;
-        }
-        case ControlKind::Icon: {
-            auto* icon = new QLabel(&page);
-            icon->setPixmap(PictureIcon(FromUtf8(picture::kAppIcon), {32, 32}).pixmap(32, 32));
-            return icon;
-        }
-    }
-    return new QWidget(&page);
 }
 
 class CPageKeyRouter : public QObject {
@@ -143,15 +86,7 @@ void CPageBase::RememberFocus(QWidget* control) {
 }
 
 void CPageBase::CreateControls(std::span<const ControlRow> rows) {
-    for (const ControlRow& row : rows) {
-        QWidget* control = MakeControl(row, *this);
-        control->setObjectName(FromUtf8(row.name));
-        control->setAccessibleName(
-            FromUtf8(row.accessibleName != nullptr ? row.accessibleName : row.caption));
-        control->setProperty("controlId", row.id);
-        control->setGeometry(DluRect(row.x, row.y, row.width, row.height));
-        controls_.insert(row.id, control);
-    }
+    controls_.insert(zentova::CreateControls(*this, rows, desktop_));
 }
 
 QString CPageBase::ReadText(int id) const {
@@ -160,6 +95,7 @@ QString CPageBase::ReadText(int id) const {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
     if (auto* rich = qobject_cast<QTextEdit*>(control)) return rich->toPlainText();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control)) return spin->text();
     return {};
 }
 
@@ -174,6 +110,8 @@ void CPageBase::WriteText(int id, const QString& text) {
         rich->setPlainText(text);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        spin->setValue(text.trimmed().toInt());
     }
 }
 

@@ -3,12 +3,12 @@
 // boxes, and the desktop through which it shows every message.
 #pragma once
 
-#include <QMap>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
 #include <span>
 
+#include "kit/control_factory.h"
 #include "kit/control_table.h"
 
 class QKeyEvent;
@@ -69,7 +69,7 @@ class CPageBase : public QWidget {
     CDesktop& desktop_;
     QString background_;
     QPixmap backgroundCache_;
-    QMap<int, QWidget*> controls_;
+    ControlMap controls_;
     QPointer<QWidget> lastFocus_;
 };
 
