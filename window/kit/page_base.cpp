@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTextEdit>
 
 #include "common/box_exchange.h"
+#include "common/outcome.h"
 #include "kit/desktop.h"
 #include "kit/pictures.h"
 #include "kit/units.h"
@@ -43,7 +45,11 @@ class CPageKeyRouter : public QObject {
             if (widget != page) page->RememberFocus(widget);
             return false;
         }
-        return page->FilterKey(*static_cast<QKeyEvent*>(event));
+        // A key that the focused control left unused travels on to its
+        // parents; the page saw it already when it reached that control.
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && widget != focus && widget->isAncestorOf(focus)) return false;
+        return page->FilterKey(*static_cast<QKeyEvent*>(event), widget);
     }
 };
 
@@ -68,17 +74,81 @@ CPageBase::CPageBase(CDesktop& desktop, QWidget* parent, const char* backgroundP
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool CPageBase::FilterKey(const QKeyEvent& event) {
+bool CPageBase::FilterKey(const QKeyEvent& event, QWidget* receiver) {
     switch (event.key()) {
         case Qt::Key_Escape:
             OnEscapeKey();
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return OnEnterKey();
+            return OnEnter(receiver);
         default:
             return false;
     }
+}
+
+int CPageBase::ControlIdOf(const QWidget* widget) const {
+    for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+        if (w->parentWidget() == this) {
+            const QVariant id = w->property("controlId");
+            return id.isValid() ? id.toInt() : kNoControlId;
+        }
+    }
+    return kNoControlId;
+}
+
+void CPageBase::RouteEnter(std::initializer_list<int> controls, EnterRoute route) {
+    for (const int id : controls)
+        enterRoutes_.insert(id, route);
+}
+
+void CPageBase::RouteOtherEnter(EnterRoute route) {
+    otherEnter_ = route;
+}
+
+bool CPageBase::OnEnter(QWidget* receiver) {
+    const int id = ControlIdOf(receiver);
+    const EnterRoute route = enterRoutes_.value(id, otherEnter_);
+    switch (route.rule) {
+        case EnterRule::Consume:
+            return true;
+        case EnterRule::Control:
+            return false;
+        case EnterRule::DialogPath:
+            return FollowDialogPath(Control(id));
+        case EnterRule::Click:
+            if (auto* button = ControlAs<QAbstractButton>(route.button)) button->click();
+            return true;
+    }
+    return true;
+}
+
+bool CPageBase::FollowDialogPath(QWidget* control) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control); box != nullptr && !box->isReadOnly()) {
+        return false;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->click();
+        return true;
+    }
+    for (QWidget* candidate : std::as_const(controls_)) {
+        auto* button = qobject_cast<QPushButton*>(candidate);
+        if (button != nullptr && button->isDefault()) {
+            button->click();
+            break;
+        }
+    }
+    return true;
+}
+
+bool CPageBase::ShowOutcome(const Outcome& outcome, int resultBoxId) {
+    const QString text = QString::fromStdString(outcome.text);
+    if (outcome.refused()) {
+        desktop_.Inform(this, text);
+        return false;
+    }
+    WriteText(resultBoxId, text);
+    return true;
 }
 
 void CPageBase::RememberFocus(QWidget* control) {

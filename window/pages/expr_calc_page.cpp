@@ -97,6 +97,8 @@ CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
     : CPageBase(desktop, parent, picture::kPageBackground) {
     const std::vector<ControlRow> rows = Controls();
     CreateControls(rows);
+    // Enter evaluates wherever the focus is, as "=" does.
+    RouteOtherEnter(ClickButton(kEqualsKeyId));
 
     for (const CalculatorKey& key : CalculatorKeys()) {
         const int id = key.id;
@@ -217,11 +219,6 @@ void CExprCalcPage::Recall() {
     result_.clear();
     expression_ = selectedHistory_;
     WriteState();
-}
-
-bool CExprCalcPage::OnEnterKey() {
-    Evaluate();
-    return true;
 }
 
 void CExprCalcPage::OnEscapeKey() {
