@@ -1,13 +1,17 @@
 // The common page: reading and writing boxes, the prompt through the desktop,
-// and the keyboard filter, on a small page made for the test.
+// outcomes, the keyboard filter with its Enter routes and the labels that name
+// boxes, on a small page made for the test.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <array>
 
+#include "common/outcome.h"
 #include "gui_test_support.h"
 #include "kit/page_base.h"
 #include "kit/pictures.h"
@@ -17,17 +21,32 @@
 using namespace zentova;
 using namespace zentova::testing;
 
+Q_DECLARE_METATYPE(zentova::Outcome)
+
 namespace {
 
 class CTestPage : public CPageBase {
   public:
     explicit CTestPage(CDesktop& desktop) : CPageBase(desktop, nullptr, picture::kPageBackground) {
-        static constexpr std::array<ControlRow, 3> kControls{{
-            {1, ControlKind::Edit, "lowerBox", "", 10, 10, 80, 14, "lower"},
-            {2, ControlKind::Edit, "countBox", "", 10, 30, 80, 14, "count"},
-            {3, ControlKind::Edit, "upperBox", "", 10, 50, 80, 14, "upper"},
+        using K = ControlKind;
+        static constexpr std::array<ControlRow, 10> kControls{{
+            {1, K::Edit, "lowerBox", "", 10, 10, 80, 14, "lower"},
+            {2, K::Edit, "countBox", "", 10, 30, 80, 14, "count"},
+            {3, K::Edit, "upperBox", "", 10, 50, 80, 14, "upper"},
+            {4, K::Label, "notesLabel", "备注(&N)：", 100, 10, 40, 8},
+            {5, K::MultiLineEdit, "notesBox", "", 100, 20, 80, 40},
+            {6, K::ReadOnlyMultiLine, "shownBox", "", 100, 70, 80, 20, "shown"},
+            {7, K::PushButton, "runButton", "运行(&R)", 200, 10, 50, 14},
+            {8, K::PushButton, "otherButton", "其他", 200, 30, 50, 14},
+            ControlRow{9, K::PushButton, "defaultButton", "Button1", 200, 50, 50, 14}.WithOptions(
+                option::kDefault | option::kHidden),
+            {10, K::ReadOnlyEdit, "resultBox", "", 10, 70, 80, 14, "result"},
         }};
         CreateControls(kControls);
+        RouteEnter({1}, ClickButton(7));
+        RouteEnter({3}, EnterRule::Control);
+        RouteEnter({5, 6, 8}, EnterRule::DialogPath);
+        RouteEnter({2}, EnterRule::Consume);
     }
 
     // Reads the three boxes in order, stopping at the first that fails.
@@ -45,19 +64,15 @@ class CTestPage : public CPageBase {
         WriteInt(2, count);
         WriteDouble(3, upper);
     }
+    using CPageBase::RouteOtherEnter;
+    using CPageBase::ShowOutcome;
 
     double lower = -1;
     int count = -1;
     double upper = -1;
-    int enters = 0;
     int escapes = 0;
-    bool consumeEnter = true;
 
   protected:
-    bool OnEnterKey() override {
-        ++enters;
-        return consumeEnter;
-    }
     void OnEscapeKey() override { ++escapes; }
 };
 
@@ -167,27 +182,92 @@ class PageBaseTest : public QObject {
         QCOMPARE(Box("upperBox")->cursorPosition(), 3);
     }
 
-    void escapeIsAlwaysConsumedAndEnterAsThePageSays() {
-        QLineEdit* box = Box("lowerBox");
+    void escapeIsAlwaysConsumedOtherKeysGoOn() {
+        QLineEdit* box = Box("upperBox");
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("12"));
         QTest::keyClick(box, Qt::Key_Escape);
         QCOMPARE(page_->escapes, 1);
-        QTest::keyClick(box, Qt::Key_Return);
-        QTest::keyClick(box, Qt::Key_Enter);
-        QCOMPARE(page_->enters, 2);
-        QCOMPARE(box->text(), QStringLiteral("12"));
-        QVERIFY(page_->isVisible());
-        // Other keys go on to the control.
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QStringLiteral("1"));
-        QCOMPARE(page_->escapes, 1);
-        // A page that lets Enter through leaves it to the control.
-        page_->consumeEnter = false;
-        bool returned = false;
-        connect(box, &QLineEdit::returnPressed, this, [&returned] { returned = true; });
-        QTest::keyClick(box, Qt::Key_Return);
-        QVERIFY(returned);
+        QVERIFY(page_->isVisible());
+    }
+
+    void enterFollowsTheRouteOfTheFocusedControl_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("other");  // the rule of controls without a route
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<bool>("reachesControl");
+        const int consume = static_cast<int>(EnterRule::Consume);
+        const int control = static_cast<int>(EnterRule::Control);
+        QTest::newRow("click a button") << "lowerBox" << control << "runButton" << false;
+        const int dialog = static_cast<int>(EnterRule::DialogPath);
+        QTest::newRow("to the control, not on to the page") << "upperBox" << dialog << "" << true;
+        QTest::newRow("dialog path leaves it to a multi-line box")
+            << "notesBox" << consume << "" << true;
+        QTest::newRow("dialog path presses the focused button")
+            << "otherButton" << consume << "otherButton" << false;
+        QTest::newRow("dialog path ends at the default button")
+            << "shownBox" << consume << "defaultButton" << false;
+        QTest::newRow("a route beats the other rule") << "countBox" << control << "" << false;
+        QTest::newRow("consumed without a route") << "resultBox" << consume << "" << false;
+        QTest::newRow("the other rule") << "resultBox" << control << "" << true;
+    }
+
+    void enterFollowsTheRouteOfTheFocusedControl() {
+        QFETCH(QString, focus);
+        QFETCH(int, other);
+        QFETCH(QString, clicked);
+        QFETCH(bool, reachesControl);
+        page_->RouteOtherEnter(static_cast<EnterRule>(other));
+        QStringList clicks;
+        for (QPushButton* button : page_->findChildren<QPushButton*>()) {
+            connect(button, &QPushButton::clicked, this,
+                    [&clicks, button] { clicks << button->objectName(); });
+        }
+        bool reached = false;
+        auto* target = page_->findChild<QWidget*>(focus);
+        if (auto* line = qobject_cast<QLineEdit*>(target)) {
+            connect(line, &QLineEdit::returnPressed, this, [&reached] { reached = true; });
+        }
+        auto* notes = page_->findChild<QPlainTextEdit*>(QStringLiteral("notesBox"));
+        target->setFocus();
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(target, key);
+        }
+        QCOMPARE(clicks, clicked.isEmpty() ? QStringList() : (QStringList{clicked, clicked}));
+        QCOMPARE(reached || notes->toPlainText() == QStringLiteral("\n\n"), reachesControl);
+        QVERIFY(page_->isVisible());
+        QCOMPARE(page_->escapes, 0);
+    }
+
+    void aLabelNamesTheBoxAfterIt() {
+        auto* notes = page_->findChild<QPlainTextEdit*>(QStringLiteral("notesBox"));
+        QCOMPARE(page_->findChild<QLabel*>(QStringLiteral("notesLabel"))->buddy(), notes);
+        QCOMPARE(notes->accessibleName(), QStringLiteral("备注"));
+        QCOMPARE(page_->findChild<QWidget*>(QStringLiteral("runButton"))->accessibleName(),
+                 QStringLiteral("运行"));
+        QTest::keyClick(page_.get(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), notes);
+    }
+
+    void showOutcomeWritesResultsAndRefusesByMessage_data() {
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("value") << Outcome::Value("8.5") << true;
+        QTest::newRow("failure") << Outcome::Failure("除数为零错误") << true;
+        QTest::newRow("refused") << Outcome::Refused("请输入表达式") << false;
+    }
+
+    void showOutcomeWritesResultsAndRefusesByMessage() {
+        QFETCH(Outcome, outcome);
+        QFETCH(bool, shown);
+        Box("resultBox")->setText(QStringLiteral("before"));
+        QCOMPARE(page_->ShowOutcome(outcome, 10), shown);
+        const QString text = QString::fromStdString(outcome.text);
+        QCOMPARE(Box("resultBox")->text(), shown ? text : QStringLiteral("before"));
+        QCOMPARE(desktop_.messages.size(), shown ? 0 : 1);
+        if (!shown) QCOMPARE(desktop_.messages[0].text, text);
     }
 
     void qtDesktopBoxesHaveTheirCaptionsAndButtons_data() {
@@ -249,7 +329,6 @@ class PageBaseTest : public QObject {
         QTest::keyClick(&outside, Qt::Key_Escape);
         QTest::keyClick(&outside, Qt::Key_Return);
         QCOMPARE(page_->escapes, 0);
-        QCOMPARE(page_->enters, 0);
     }
 };
 

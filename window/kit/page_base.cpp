@@ -1,21 +1,20 @@
 #include "kit/page_base.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QSpinBox>
 #include <QTextEdit>
 
 #include "common/box_exchange.h"
+#include "common/outcome.h"
 #include "kit/desktop.h"
-#include "kit/hyperlink.h"
-#include "kit/key_button.h"
 #include "kit/pictures.h"
-#include "kit/transparent_controls.h"
 #include "kit/units.h"
 
 namespace zentova {
@@ -23,60 +22,6 @@ namespace {
 
 QString FromUtf8(const char* text) {
     return QString::fromUtf8(text);
-}
-
-QWidget* MakeControl(const ControlRow& row, CPageBase& page) {
-    const QString caption = FromUtf8(row.caption);
-    switch (row.kind) {
-        case ControlKind::Edit:
-        case ControlKind::ReadOnlyEdit: {
-            auto* edit = new QLineEdit(&page);
-            edit->setReadOnly(row.kind == ControlKind::ReadOnlyEdit);
-            return edit;
-        }
-        case ControlKind::List: {
-            auto* list = new QListWidget(&page);
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            return list;
-        }
-        case ControlKind::Label:
-        case ControlKind::CentredLabel: {
-            auto* label = new CTransparentStatic(&page);
-            label->setText(caption);
-            label->setAlignment(row.kind == ControlKind::CentredLabel
-                                    ? Qt::AlignCenter
-                                    : Qt::AlignLeft | Qt::AlignVCenter);
-            return label;
-        }
-        case ControlKind::Radio:
-            return new QRadioButton(caption, &page);
-        case ControlKind::Group: {
-            auto* group = new CTransparentButton(&page);
-            group->setTitle(caption);
-            return group;
-        }
-        case ControlKind::PushButton:
-            return new QPushButton(caption, &page);
-        case ControlKind::Key: {
-            auto* key = new CKeyButton(QStringLiteral(":/keys/key%1.svg").arg(row.id),
-                                       QStringLiteral(":/keys/key%1_down.svg").arg(row.id), &page);
-            key->setText(caption);
-            return key;
-        }
-        case ControlKind::Link: {
-            auto* link = new CHyperLink(page.Desktop(), &page);
-            link->setText(caption);
-            return link;
-        }
-        case ControlKind::Icon: {
-            auto* icon = new QLabel(&page);
-            icon->setPixmap(PictureIcon(FromUtf8(picture::kAppIcon), {32, 32}).pixmap(32, 32));
-            return icon;
-        }
-    }
-    return new QWidget(&page);
 }
 
 class CPageKeyRouter : public QObject {
@@ -100,7 +45,11 @@ class CPageKeyRouter : public QObject {
             if (widget != page) page->RememberFocus(widget);
             return false;
         }
-        return page->FilterKey(*static_cast<QKeyEvent*>(event));
+        // A key that the focused control left unused travels on to its
+        // parents; the page saw it already when it reached that control.
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != nullptr && widget != focus && widget->isAncestorOf(focus)) return false;
+        return page->FilterKey(*static_cast<QKeyEvent*>(event), widget);
     }
 };
 
@@ -125,17 +74,81 @@ CPageBase::CPageBase(CDesktop& desktop, QWidget* parent, const char* backgroundP
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool CPageBase::FilterKey(const QKeyEvent& event) {
+bool CPageBase::FilterKey(const QKeyEvent& event, QWidget* receiver) {
     switch (event.key()) {
         case Qt::Key_Escape:
             OnEscapeKey();
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return OnEnterKey();
+            return OnEnter(receiver);
         default:
             return false;
     }
+}
+
+int CPageBase::ControlIdOf(const QWidget* widget) const {
+    for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+        if (w->parentWidget() == this) {
+            const QVariant id = w->property("controlId");
+            return id.isValid() ? id.toInt() : kNoControlId;
+        }
+    }
+    return kNoControlId;
+}
+
+void CPageBase::RouteEnter(std::initializer_list<int> controls, EnterRoute route) {
+    for (const int id : controls)
+        enterRoutes_.insert(id, route);
+}
+
+void CPageBase::RouteOtherEnter(EnterRoute route) {
+    otherEnter_ = route;
+}
+
+bool CPageBase::OnEnter(QWidget* receiver) {
+    const int id = ControlIdOf(receiver);
+    const EnterRoute route = enterRoutes_.value(id, otherEnter_);
+    switch (route.rule) {
+        case EnterRule::Consume:
+            return true;
+        case EnterRule::Control:
+            return false;
+        case EnterRule::DialogPath:
+            return FollowDialogPath(Control(id));
+        case EnterRule::Click:
+            if (auto* button = ControlAs<QAbstractButton>(route.button)) button->click();
+            return true;
+    }
+    return true;
+}
+
+bool CPageBase::FollowDialogPath(QWidget* control) {
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control); box != nullptr && !box->isReadOnly()) {
+        return false;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->click();
+        return true;
+    }
+    for (QWidget* candidate : std::as_const(controls_)) {
+        auto* button = qobject_cast<QPushButton*>(candidate);
+        if (button != nullptr && button->isDefault()) {
+            button->click();
+            break;
+        }
+    }
+    return true;
+}
+
+bool CPageBase::ShowOutcome(const Outcome& outcome, int resultBoxId) {
+    const QString text = QString::fromStdString(outcome.text);
+    if (outcome.refused()) {
+        desktop_.Inform(this, text);
+        return false;
+    }
+    WriteText(resultBoxId, text);
+    return true;
 }
 
 void CPageBase::RememberFocus(QWidget* control) {
@@ -143,15 +156,7 @@ void CPageBase::RememberFocus(QWidget* control) {
 }
 
 void CPageBase::CreateControls(std::span<const ControlRow> rows) {
-    for (const ControlRow& row : rows) {
-        QWidget* control = MakeControl(row, *this);
-        control->setObjectName(FromUtf8(row.name));
-        control->setAccessibleName(
-            FromUtf8(row.accessibleName != nullptr ? row.accessibleName : row.caption));
-        control->setProperty("controlId", row.id);
-        control->setGeometry(DluRect(row.x, row.y, row.width, row.height));
-        controls_.insert(row.id, control);
-    }
+    controls_.insert(zentova::CreateControls(*this, rows, desktop_));
 }
 
 QString CPageBase::ReadText(int id) const {
@@ -160,6 +165,7 @@ QString CPageBase::ReadText(int id) const {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
     if (auto* rich = qobject_cast<QTextEdit*>(control)) return rich->toPlainText();
     if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(control)) return spin->text();
     return {};
 }
 
@@ -174,6 +180,8 @@ void CPageBase::WriteText(int id, const QString& text) {
         rich->setPlainText(text);
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
+    } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+        spin->setValue(text.trimmed().toInt());
     }
 }
 

@@ -1,14 +1,17 @@
 // What every page has in common: its form built from a control table over the
-// background picture, the keyboard filter, the focus rule, reading and writing
-// boxes, and the desktop through which it shows every message.
+// background picture, the keyboard filter with its Enter routes, the focus
+// rule, reading and writing boxes, and the desktop through which it shows
+// every message.
 #pragma once
 
-#include <QMap>
+#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
 #include <span>
 
+#include "kit/control_factory.h"
 #include "kit/control_table.h"
 
 class QKeyEvent;
@@ -16,6 +19,26 @@ class QKeyEvent;
 namespace zentova {
 
 class CDesktop;
+struct Outcome;
+
+// What Enter does when a control has the focus.
+enum class EnterRule {
+    Consume,     // nothing
+    Control,     // the control gets it as an ordinary key: a multi-line box starts a new line
+    DialogPath,  // as in a dialog: an editable multi-line box takes it, a focused push
+                 // button is pressed, elsewhere the page's default button
+    Click,       // a given button is clicked
+};
+
+struct EnterRoute {
+    constexpr EnterRoute(EnterRule r = EnterRule::Consume, int b = 0) : rule(r), button(b) {}
+    EnterRule rule;
+    int button;  // for Click
+};
+
+constexpr EnterRoute ClickButton(int buttonId) {
+    return {EnterRule::Click, buttonId};
+}
 
 class CPageBase : public QWidget {
     Q_OBJECT
@@ -23,9 +46,10 @@ class CPageBase : public QWidget {
     CPageBase(CDesktop& desktop, QWidget* parent, const char* backgroundPicture);
 
     // Every key press aimed at the page or a control on it comes here before
-    // the control sees it. Escape is always consumed, so that no key closes or
-    // hides a page; Enter goes to OnEnterKey. True when consumed.
-    bool FilterKey(const QKeyEvent& event);
+    // the control sees it; `receiver` is where it was sent. Escape is always
+    // consumed, so that no key closes or hides a page; Enter follows the
+    // routes. True when consumed.
+    bool FilterKey(const QKeyEvent& event, QWidget* receiver);
 
     // The control that last had the focus gets it back when the page does.
     void RememberFocus(QWidget* control);
@@ -37,6 +61,8 @@ class CPageBase : public QWidget {
     T* ControlAs(int id) const {
         return qobject_cast<T*>(Control(id));
     }
+    // The identifier of the control that is or holds `widget`, or kNoControlId.
+    int ControlIdOf(const QWidget* widget) const;
 
     CDesktop& Desktop() const { return desktop_; }
 
@@ -44,10 +70,15 @@ class CPageBase : public QWidget {
     // Creates the controls in table order, which is also the tab order.
     void CreateControls(std::span<const ControlRow> rows);
 
-    // Enter: consumed without action unless a page says otherwise. Return
-    // false to let the focused control handle it.
-    virtual bool OnEnterKey() { return true; }
+    // Enter with the focus on one of `controls`; controls without a route, and
+    // the page itself, follow RouteOtherEnter, which consumes by default.
+    void RouteEnter(std::initializer_list<int> controls, EnterRoute route);
+    void RouteOtherEnter(EnterRoute route);
     virtual void OnEscapeKey() {}
+
+    // A command's outcome on the page: a refusal is a message box and changes
+    // nothing (false); a value or a failure goes into `resultBoxId` (true).
+    bool ShowOutcome(const Outcome& outcome, int resultBoxId);
 
     // Data exchange. Reading a number box that holds no number prompts for a
     // number, puts the focus on that box and returns false: the caller stops
@@ -64,12 +95,16 @@ class CPageBase : public QWidget {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    bool OnEnter(QWidget* receiver);
+    bool FollowDialogPath(QWidget* control);
     void FailReading(int id, const char* prompt);
 
     CDesktop& desktop_;
     QString background_;
     QPixmap backgroundCache_;
-    QMap<int, QWidget*> controls_;
+    ControlMap controls_;
+    QHash<int, EnterRoute> enterRoutes_;
+    EnterRoute otherEnter_;
     QPointer<QWidget> lastFocus_;
 };
 

@@ -28,6 +28,13 @@ struct PageEntry {
     PageFactory create;
 };
 
+// What a screen reader calls a page and its button: the short name, and for
+// the cover page, which has none, "封面".
+inline constexpr char kCoverName[] = "封面";
+constexpr const char* SpokenName(const PageEntry& entry) {
+    return entry.shortName[0] != '\0' ? entry.shortName : kCoverName;
+}
+
 inline constexpr int kPageCount = 13;
 inline constexpr int kCoverPageIndex = 11;
 inline constexpr int kNextSetCommand = 32789;

@@ -1,5 +1,6 @@
 #include "pages/expr_calc_page.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,9 +10,7 @@
 
 #include "exprtools/calculator_keys.h"
 #include "exprtools/expression_tools.h"
-#include "kit/key_button.h"
 #include "kit/pictures.h"
-#include "kit/tooltips.h"
 
 namespace zentova {
 namespace {
@@ -35,18 +34,33 @@ constexpr int Column(int column) {
     return kLeft + column * kColumnStep;
 }
 
+// The expression and result boxes: bold Arial in a 26-pixel cell, 10 pixels a
+// character.
+constexpr FontSpec kBoxFont = ArialFont(26, 10);
+
 ControlRow Key(int id, int x, int y, int width, int height = kKeyHeight) {
-    return {id, K::Key, "", FindCalculatorKey(id)->caption.data(), x, y, width, height};
+    const CalculatorKey& key = *FindCalculatorKey(id);
+    return ControlRow{id, K::Key, "key%1", key.caption.data(), x, y, width, height}.WithTip(
+        key.tip.data());
 }
 
 std::vector<ControlRow> Controls() {
+    constexpr unsigned kRight = option::kRightAligned;
     std::vector<ControlRow> rows = {
-        {calc_id::kExpression, K::Edit, "expressionBox", "", kLeft, 8, 374, 22,
-         msg::kTipExpressionBox.data()},
-        {calc_id::kResult, K::ReadOnlyEdit, "resultBox", "", kLeft, 34, 374, 22,
-         msg::kTipResultBox.data()},
-        {calc_id::kHistory, K::List, "historyList", "", kLeft, 60, 374, 40,
-         msg::kTipHistoryList.data()},
+        ControlRow{calc_id::kExpression, K::Edit, "expressionBox", "", kLeft, 8, 374, 22}
+            .WithName(msg::kTipExpressionBox.data())
+            .WithTip(msg::kTipExpressionBox.data())
+            .WithFont(kBoxFont)
+            .WithOptions(kRight)
+            .WithLimit(static_cast<int>(kMaxExpressionLength)),
+        ControlRow{calc_id::kResult, K::ReadOnlyEdit, "resultBox", "", kLeft, 34, 374, 22}
+            .WithName(msg::kTipResultBox.data())
+            .WithTip(msg::kTipResultBox.data())
+            .WithFont(kBoxFont)
+            .WithOptions(kRight),
+        ControlRow{calc_id::kHistory, K::List, "historyList", "", kLeft, 60, 374, 40}
+            .WithName(msg::kTipHistoryList.data())
+            .WithTip(msg::kTipHistoryList.data()),
     };
     constexpr int kFirstRow[] = {1023, 1024, 1025, 1026, 1033, 1034, 1035, 1042};
     for (int i = 0; i < 4; ++i)
@@ -77,44 +91,19 @@ std::vector<ControlRow> Controls() {
     return rows;
 }
 
-QFont BoxFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(23);  // a 26-pixel cell
-    font.setWeight(QFont::Bold);
-    font.setStretch(91);  // about 10 pixels a character
-    return font;
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CExprCalcPage::CExprCalcPage(CDesktop& desktop, QWidget* parent)
     : CPageBase(desktop, parent, picture::kPageBackground) {
     const std::vector<ControlRow> rows = Controls();
     CreateControls(rows);
-
-    QLineEdit* expression = ExpressionBox();
-    expression->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    expression->setMaxLength(static_cast<int>(kMaxExpressionLength));
-    auto* result = ControlAs<QLineEdit>(calc_id::kResult);
-    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (QLineEdit* box : {expression, result})
-        box->setFont(BoxFont());
-
-    SetTip(expression, FromUtf8(msg::kTipExpressionBox));
-    SetTip(result, FromUtf8(msg::kTipResultBox));
-    SetTip(History(), FromUtf8(msg::kTipHistoryList));
+    // Enter evaluates wherever the focus is, as "=" does.
+    RouteOtherEnter(ClickButton(kEqualsKeyId));
 
     for (const CalculatorKey& key : CalculatorKeys()) {
-        auto* button = ControlAs<CKeyButton>(key.id);
-        button->setObjectName(QStringLiteral("key%1").arg(key.id));
-        if (!key.tip.empty()) SetTip(button, FromUtf8(key.tip));
         const int id = key.id;
-        connect(button, &QAbstractButton::clicked, this, [this, id] { PressKey(id); });
+        connect(ControlAs<QAbstractButton>(id), &QAbstractButton::clicked, this,
+                [this, id] { PressKey(id); });
     }
 
     auto* modes = new QButtonGroup(this);
@@ -230,11 +219,6 @@ void CExprCalcPage::Recall() {
     result_.clear();
     expression_ = selectedHistory_;
     WriteState();
-}
-
-bool CExprCalcPage::OnEnterKey() {
-    Evaluate();
-    return true;
 }
 
 void CExprCalcPage::OnEscapeKey() {

@@ -35,7 +35,6 @@ class CExprCalcPage : public CPageBase {
     void Recall();
 
   protected:
-    bool OnEnterKey() override;
     void OnEscapeKey() override;
 
   private:

@@ -35,6 +35,11 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->setFixedHeight(kToolbarHeight);
     toolbar_->toggleViewAction()->setEnabled(false);
+    // The toolbar's own button for buttons that do not fit; all of them fit,
+    // but a screen reader should still have a name for it.
+    for (QToolButton* extension : toolbar_->findChildren<QToolButton*>()) {
+        extension->setAccessibleName(QStringLiteral("更多按钮"));
+    }
     addToolBar(Qt::TopToolBarArea, toolbar_);
 
     view_ = new CZentovaView(desktop, pages, this);
@@ -42,7 +47,7 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     setCentralWidget(view_);
 
     for (const PageEntry& page : pages) {
-        AddButton(page.set, page.button, page.icon, page.tip,
+        AddButton(page.set, page.button, page.icon, page.tip, SpokenName(page),
                   QStringLiteral("pageButton%1").arg(page.index), page.command);
         const int index = page.index;
         connect(buttons_.back().action, &QAction::triggered, view_,
@@ -50,7 +55,7 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     }
     for (const SetSwitchEntry* entry : {&kNextSetButton, &kPreviousSetButton}) {
         const bool next = entry->command == kNextSetCommand;
-        AddButton(entry->set, entry->button, entry->icon, entry->tip,
+        AddButton(entry->set, entry->button, entry->icon, entry->tip, entry->tip,
                   next ? QStringLiteral("nextSetButton") : QStringLiteral("previousSetButton"),
                   entry->command);
         connect(buttons_.back().action, &QAction::triggered, this,
@@ -72,11 +77,11 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
 }
 
 void CMainFrame::AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
-                           const QString& name, int command) {
+                           const char* spokenName, const QString& name, int command) {
     auto* action = new QAction(PictureIcon(QString::fromUtf8(icon), {48, 48}), QString(), this);
     action->setToolTip(QString::fromUtf8(tip));
     action->setData(command);
-    buttons_.push_back({action, set, position, name});
+    buttons_.push_back({action, set, position, name, QString::fromUtf8(spokenName)});
 }
 
 void CMainFrame::ShowToolbarSet(ToolbarSet set) {
@@ -88,7 +93,8 @@ void CMainFrame::ShowToolbarSet(ToolbarSet set) {
         toolbar_->addAction(button.action);
         if (QWidget* widget = toolbar_->widgetForAction(button.action)) {
             widget->setObjectName(button.name);
-            widget->setAccessibleName(button.action->toolTip());
+            widget->setAccessibleName(button.spokenName);
+            widget->setAccessibleDescription(button.action->toolTip());
             SetTip(widget, button.action->toolTip());
         }
     }

@@ -50,10 +50,11 @@ class CMainFrame : public QMainWindow {
         ToolbarSet set;
         int position;
         QString name;
+        QString spokenName;
     };
 
     void AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
-                   const QString& name, int command);
+                   const char* spokenName, const QString& name, int command);
 
     CDesktop& desktop_;
     CZentovaView* view_ = nullptr;

@@ -13,7 +13,7 @@ CZentovaView::CZentovaView(CDesktop& desktop, PageTableView pages, QWidget* pare
         const PageEntry& entry = pages[static_cast<std::size_t>(index)];
         CPageBase* page = entry.create(desktop, this);
         page->setObjectName(QStringLiteral("page%1").arg(index));
-        page->setAccessibleName(QString::fromUtf8(entry.shortName));
+        page->setAccessibleName(QString::fromUtf8(SpokenName(entry)));
         page->move(0, 0);
         pages_[static_cast<std::size_t>(index)] = page;
     }
