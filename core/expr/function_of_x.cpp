@@ -208,32 +208,4 @@ FunctionOfX& SharedFunction() {
     return shared;
 }
 
-void SetFunctionText(std::string_view text) {
-    SharedFunction().SetFunctionText(text);
-}
-const std::string& CurrentFunction() {
-    return SharedFunction().CurrentFunction();
-}
-double EvaluateAtX(double x) {
-    return SharedFunction().EvaluateAtX(x);
-}
-EvalResult EvaluateWithParameters(std::span<const double> values) {
-    return SharedFunction().EvaluateWithParameters(values);
-}
-bool EvalFailed() {
-    return SharedFunction().EvalFailed();
-}
-EvalStatus EvalFailCode() {
-    return SharedFunction().EvalFailCode();
-}
-EvalResult DefiniteIntegral(double a, double b, double precision, int depth) {
-    return SharedFunction().DefiniteIntegral(a, b, precision, depth);
-}
-EvalResult Derivative(double x0, double h0, double precision, int depth) {
-    return SharedFunction().Derivative(x0, h0, precision, depth);
-}
-EvalResult SeriesAccumulate(double start, double end, double step, char op) {
-    return SharedFunction().SeriesAccumulate(start, end, step, op);
-}
-
 }  // namespace zentova

@@ -11,8 +11,7 @@
 namespace zentova {
 
 // One computation's function of x: its text and the failure flag that
-// EvaluateAtX raises. A worker thread owns its own instance; the pages use the
-// process-wide one through the free functions below, with identical results.
+// EvaluateAtX raises. A worker thread owns its own instance.
 class FunctionOfX {
   public:
     void SetFunctionText(std::string_view text) { text_.assign(text); }
@@ -55,19 +54,8 @@ class FunctionOfX {
 // an empty view when it ends.
 std::string_view SeriesRangeProblem(double start, double end, double step);
 
-// The process-wide function of x that the pages share. Only one handler uses
-// it at a time, on the user-interface thread.
+// The process-wide function of x of the command line, which runs one
+// computation at a time.
 FunctionOfX& SharedFunction();
-
-// Facade over SharedFunction(), under the names the pages use.
-void SetFunctionText(std::string_view text);
-const std::string& CurrentFunction();
-double EvaluateAtX(double x);
-EvalResult EvaluateWithParameters(std::span<const double> values);
-bool EvalFailed();
-EvalStatus EvalFailCode();
-EvalResult DefiniteIntegral(double a, double b, double precision, int depth);
-EvalResult Derivative(double x0, double h0, double precision, int depth);
-EvalResult SeriesAccumulate(double start, double end, double step, char op);
 
 }  // namespace zentova

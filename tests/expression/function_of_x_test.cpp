@@ -271,37 +271,5 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"NegativeRange", -1e16, -1e16 + 4, 2, true}),
     testing::RowName());
 
-// The pages use the process-wide function through the free functions; a
-// worker uses its own object. Both must give the same results.
-TEST(SharedFunction, FacadeEqualsAnOwnedFunction) {
-    SharedFunction().Reset();
-    FunctionOfX own;
-    for (const char* text : {"x^2*sin(x)", "1/x", "sqrt(x)", "ln(x)"}) {
-        SetFunctionText(text);
-        own.SetFunctionText(text);
-        EXPECT_EQ(CurrentFunction(), own.CurrentFunction());
-        const EvalResult a = DefiniteIntegral(-1, 3, 1e-8, 15);
-        const EvalResult b = own.DefiniteIntegral(-1, 3, 1e-8, 15);
-        EXPECT_EQ(a.status, b.status);
-        if (a.ok()) {
-            EXPECT_EQ(a.value, b.value);
-        }
-        const EvalResult c = Derivative(0.5, 0.01, 1e-6, 10);
-        const EvalResult d = own.Derivative(0.5, 0.01, 1e-6, 10);
-        EXPECT_EQ(c.status, d.status);
-        if (c.ok()) {
-            EXPECT_EQ(c.value, d.value);
-        }
-        EXPECT_EQ(FormatResult(SeriesAccumulate(-2, 2, 0.5, '+')),
-                  FormatResult(own.SeriesAccumulate(-2, 2, 0.5, '+')));
-        EXPECT_EQ(EvalFailed(), own.EvalFailed());
-        EXPECT_EQ(EvalFailCode(), own.EvalFailCode());
-        EXPECT_EQ(EvaluateAtX(0.25), own.EvaluateAtX(0.25));
-    }
-    SharedFunction().Reset();
-    EXPECT_EQ(CurrentFunction(), "");
-    EXPECT_FALSE(EvalFailed());
-}
-
 }  // namespace
 }  // namespace zentova
