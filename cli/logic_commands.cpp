@@ -48,13 +48,14 @@ void AddNormalForm(CLI::App& logic, Context& context, const char* name, const ch
 }
 
 void AddComparison(CLI::App& logic, Context& context, const char* name, const char* help,
-                   Outcome (*check)(std::string_view, std::string_view)) {
+                   Outcome (*check)(std::string_view, std::string_view, TaskControl*)) {
     auto formulas = std::make_shared<std::pair<std::string, std::string>>();
     CLI::App* sub = logic.add_subcommand(name, help);
     sub->add_option("F1", formulas->first, "公式一")->required();
     sub->add_option("F2", formulas->second, "公式二")->required();
-    sub->callback(
-        [formulas, &context, check] { Emit(context, check(formulas->first, formulas->second)); });
+    sub->callback([formulas, &context, check] {
+        Emit(context, check(formulas->first, formulas->second, nullptr));
+    });
 }
 
 }  // namespace

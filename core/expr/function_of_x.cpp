@@ -26,6 +26,25 @@ bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+constexpr std::uint64_t kCountBeyondReach = ~std::uint64_t{0};
+
+// The evaluation points of a Romberg integral that runs all `depth` passes:
+// both ends, then 2^(k-2) midpoints in pass k, 2^(depth-1) + 1 in all.
+std::uint64_t IntegralPoints(int depth) {
+    if (depth < 2) return 2;
+    if (depth > 64) return kCountBeyondReach;
+    return (std::uint64_t{1} << (depth - 1)) + 1;
+}
+
+// The terms of a sum over a range that SeriesRangeProblem accepts, as the
+// exact arithmetic counts them; the running x may round to one more or less,
+// which only shifts the progress by a term.
+std::uint64_t SeriesTerms(double start, double end, double step) {
+    if (start > end) return 0;
+    const double terms = std::floor((end - start) / step) + 1.0;
+    return terms < 0x1p63 ? static_cast<std::uint64_t>(terms) : kCountBeyondReach;
+}
+
 }  // namespace
 
 double FunctionOfX::EvaluateAtX(double x) {
@@ -99,13 +118,15 @@ EvalResult FunctionOfX::EvaluateWithParameters(std::span<const double> values) c
     return Evaluate(std::string_view(buffer, length), AngleMode::Radians);
 }
 
-EvalResult FunctionOfX::DefiniteIntegral(double a, double b, double precision, int depth) {
+EvalResult FunctionOfX::DefiniteIntegral(double a, double b, double precision, int depth,
+                                         TaskControl* control) {
+    TaskProgress progress(control, IntegralPoints(depth));
     failed_ = false;
     double h = b - a;
     const double fa = EvaluateAtX(a);
     const double fb = EvaluateAtX(b);
     if (failed_) return {0.0, failCode_};
-    if (depth < 2) return {0.0, EvalStatus::IntegralMeaningless};
+    if (depth < 2 || progress.Step(2)) return {0.0, EvalStatus::IntegralMeaningless};
 
     // Only the previous and the current row of the Romberg table are kept; a
     // row grows by one value per pass, and each pass doubles the work, so the
@@ -119,6 +140,7 @@ EvalResult FunctionOfX::DefiniteIntegral(double a, double b, double precision, i
         double sum = 0.0;
         for (std::uint64_t i = 1; i <= midpoints; ++i) {
             sum = sum + EvaluateAtX(a + static_cast<double>(2 * i - 1) * h);
+            if (progress.Step()) return {0.0, EvalStatus::IntegralMeaningless};
         }
         row.resize(static_cast<std::size_t>(k));
         row[0] = previous[0] * 0.5 + h * sum;
@@ -139,7 +161,9 @@ EvalResult FunctionOfX::DefiniteIntegral(double a, double b, double precision, i
     return {0.0, EvalStatus::IntegralMeaningless};
 }
 
-EvalResult FunctionOfX::Derivative(double x0, double h0, double precision, int depth) {
+EvalResult FunctionOfX::Derivative(double x0, double h0, double precision, int depth,
+                                   TaskControl* control) {
+    TaskProgress progress(control, depth > 0 ? static_cast<std::uint64_t>(depth) : 0);
     failed_ = false;
     failCode_ = EvalStatus::Ok;
     if (depth <= 0) return {0.0, EvalStatus::DerivativeMeaningless};
@@ -158,6 +182,7 @@ EvalResult FunctionOfX::Derivative(double x0, double h0, double precision, int d
         }
         h = h * 0.5;
         previous = d;
+        if (progress.Step()) return {0.0, EvalStatus::DerivativeMeaningless};
     }
     return {0.0, EvalStatus::DerivativeMeaningless};
 }
@@ -176,11 +201,13 @@ std::string_view SeriesRangeProblem(double start, double end, double step) {
     return {};
 }
 
-EvalResult FunctionOfX::SeriesAccumulate(double start, double end, double step, char op) {
+EvalResult FunctionOfX::SeriesAccumulate(double start, double end, double step, char op,
+                                         TaskControl* control) {
     const bool sum = op == '+';
     double accumulator = sum ? 0.0 : 1.0;
     failed_ = false;
     if (!SeriesRangeProblem(start, end, step).empty()) return {0.0, EvalStatus::Meaningless};
+    TaskProgress progress(control, SeriesTerms(start, end, step));
     double x = start;
     if (!(start > end)) {
         for (;;) {
@@ -188,6 +215,7 @@ EvalResult FunctionOfX::SeriesAccumulate(double start, double end, double step, 
             const double v = EvaluateAtX(x);
             accumulator = sum ? v + accumulator : v * accumulator;
             x = x + step;
+            if (progress.Step()) return {0.0, EvalStatus::Meaningless};
             if (!(x > end)) continue;  // the end is included; NaN repeats
             if (failed_) return {0.0, failCode_};
             break;
@@ -206,34 +234,6 @@ void FunctionOfX::Reset() {
 FunctionOfX& SharedFunction() {
     static FunctionOfX shared;
     return shared;
-}
-
-void SetFunctionText(std::string_view text) {
-    SharedFunction().SetFunctionText(text);
-}
-const std::string& CurrentFunction() {
-    return SharedFunction().CurrentFunction();
-}
-double EvaluateAtX(double x) {
-    return SharedFunction().EvaluateAtX(x);
-}
-EvalResult EvaluateWithParameters(std::span<const double> values) {
-    return SharedFunction().EvaluateWithParameters(values);
-}
-bool EvalFailed() {
-    return SharedFunction().EvalFailed();
-}
-EvalStatus EvalFailCode() {
-    return SharedFunction().EvalFailCode();
-}
-EvalResult DefiniteIntegral(double a, double b, double precision, int depth) {
-    return SharedFunction().DefiniteIntegral(a, b, precision, depth);
-}
-EvalResult Derivative(double x0, double h0, double precision, int depth) {
-    return SharedFunction().Derivative(x0, h0, precision, depth);
-}
-EvalResult SeriesAccumulate(double start, double end, double step, char op) {
-    return SharedFunction().SeriesAccumulate(start, end, step, op);
 }
 
 }  // namespace zentova

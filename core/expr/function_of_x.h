@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "common/task_control.h"
 #include "expr/evaluator.h"
 
 namespace zentova {
 
 // One computation's function of x: its text and the failure flag that
-// EvaluateAtX raises. A worker thread owns its own instance; the pages use the
-// process-wide one through the free functions below, with identical results.
+// EvaluateAtX raises. A worker thread owns its own instance.
 class FunctionOfX {
   public:
     void SetFunctionText(std::string_view text) { text_.assign(text); }
@@ -31,15 +31,24 @@ class FunctionOfX {
     void SetEvalFailed(bool failed) { failed_ = failed; }
     void SetEvalFailCode(EvalStatus code) { failCode_ = code; }
 
-    // Romberg integration of the stored function from a to b.
-    EvalResult DefiniteIntegral(double a, double b, double precision, int depth);
-    // Central-difference derivative of the stored function at x0.
-    EvalResult Derivative(double x0, double h0, double precision, int depth);
+    // The three computations below report to `control` when given, and give
+    // the same bits with or without it. A stopped one returns a failure that
+    // the caller discards after seeing control->StopRequested().
+
+    // Romberg integration of the stored function from a to b. Progress counts
+    // evaluation points, up to all that `depth` passes would take.
+    EvalResult DefiniteIntegral(double a, double b, double precision, int depth,
+                                TaskControl* control = nullptr);
+    // Central-difference derivative of the stored function at x0. Progress
+    // counts passes.
+    EvalResult Derivative(double x0, double h0, double precision, int depth,
+                          TaskControl* control = nullptr);
     // Sum (op '+') or product (any other op) over x = start, start+step, ...
     // while x <= end. A range whose running x can never pass the end is not
     // run at all and gives Meaningless; callers refuse it first with
-    // SeriesRangeProblem.
-    EvalResult SeriesAccumulate(double start, double end, double step, char op);
+    // SeriesRangeProblem. Progress counts terms.
+    EvalResult SeriesAccumulate(double start, double end, double step, char op,
+                                TaskControl* control = nullptr);
 
     // Back to the state at start: empty text, flag and code cleared.
     void Reset();
@@ -55,19 +64,8 @@ class FunctionOfX {
 // an empty view when it ends.
 std::string_view SeriesRangeProblem(double start, double end, double step);
 
-// The process-wide function of x that the pages share. Only one handler uses
-// it at a time, on the user-interface thread.
+// The process-wide function of x of the command line, which runs one
+// computation at a time.
 FunctionOfX& SharedFunction();
-
-// Facade over SharedFunction(), under the names the pages use.
-void SetFunctionText(std::string_view text);
-const std::string& CurrentFunction();
-double EvaluateAtX(double x);
-EvalResult EvaluateWithParameters(std::span<const double> values);
-bool EvalFailed();
-EvalStatus EvalFailCode();
-EvalResult DefiniteIntegral(double a, double b, double precision, int depth);
-EvalResult Derivative(double x0, double h0, double precision, int depth);
-EvalResult SeriesAccumulate(double start, double end, double step, char op);
 
 }  // namespace zentova

@@ -42,31 +42,31 @@ std::string_view CalculusInputProblem(double precision, int depth) {
 }
 
 Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
-                        double precision, int depth) {
+                        double precision, int depth, TaskControl* control) {
     if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.DefiniteIntegral(lower, upper, precision, depth));
+    return OutcomeOf(function.DefiniteIntegral(lower, upper, precision, depth, control));
 }
 
 Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
-                          double precision, int depth) {
+                          double precision, int depth, TaskControl* control) {
     if (const auto problem = CalculusInputProblem(precision, depth); !problem.empty()) {
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.Derivative(point, step, precision, depth));
+    return OutcomeOf(function.Derivative(point, step, precision, depth, control));
 }
 
 Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
-                      double step, char op) {
+                      double step, char op, TaskControl* control) {
     if (text.empty()) return Outcome::Refused(msg::kEnterExpression);
     if (const auto problem = SeriesRangeProblem(start, end, step); !problem.empty()) {
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.SeriesAccumulate(start, end, step, op));
+    return OutcomeOf(function.SeriesAccumulate(start, end, step, op, control));
 }
 
 std::vector<double> SplitParameterValues(std::string_view text) {

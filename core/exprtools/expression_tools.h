@@ -28,15 +28,17 @@ EvalResult CalculatorEvaluate(std::string& text, AngleMode mode);
 // hold.
 std::string_view CalculusInputProblem(double precision, int depth);
 
+// The three computations below pass `control` on to FunctionOfX; a stopped
+// one is a failure to discard.
 Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
-                        double precision, int depth);
+                        double precision, int depth, TaskControl* control = nullptr);
 Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
-                          double precision, int depth);
+                          double precision, int depth, TaskControl* control = nullptr);
 
 // The sum and product page: an empty function is refused, and so is a range
 // whose running x can never pass the end.
 Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
-                      double step, char op);
+                      double step, char op, TaskControl* control = nullptr);
 
 // The values of the parameter box: pieces between commas, full-width commas
 // and blanks, each read as every typed number is (no number reads as 0). At most

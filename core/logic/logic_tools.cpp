@@ -23,22 +23,28 @@ Block ValidLanes(std::uint64_t first, std::uint64_t total) {
     return mask;
 }
 
+std::uint64_t BlockCount(std::uint64_t assignments) {
+    return (assignments + kBlockSize - 1) / kBlockSize;
+}
+
 bool VariableValue(std::uint64_t assignment, int variable, int count) {
     return ((assignment >> (count - 1 - variable)) & 1) != 0;
 }
 
 // Searches the joint assignments for one where `counterexample` of the two
-// values holds; true when there is none.
+// values holds; true when there is none. A stop ends the search with false.
 template <typename Counterexample>
 std::optional<bool> HoldsForAll(std::string_view formula1, std::string_view formula2,
-                                Counterexample counterexample) {
+                                TaskControl* control, Counterexample counterexample) {
     VariableList variables;
     if (!ValidateFormulaPair(formula1, formula2, variables)) return std::nullopt;
     std::optional<CompiledFormula> first = CompiledFormula::Compile(formula1, variables);
     std::optional<CompiledFormula> second = CompiledFormula::Compile(formula2, variables);
     if (!first || !second) return std::nullopt;
     const std::uint64_t total = first->assignmentCount();
+    TaskProgress progress(control, BlockCount(total));
     for (std::uint64_t block = 0; block < total; block += kBlockSize) {
+        if (progress.Stopped()) return false;
         const Block& a = first->EvaluateBlock(block);
         const Block& b = second->EvaluateBlock(block);
         std::uint64_t found = 0;
@@ -47,6 +53,7 @@ std::optional<bool> HoldsForAll(std::string_view formula1, std::string_view form
         for (std::size_t w = 0; w < a.size(); ++w)
             found |= counterexample(a[w], b[w]);
         if (found != 0) return false;
+        progress.Step();
     }
     return true;
 }
@@ -108,7 +115,7 @@ bool TruthTableStream::Next(std::string& line) {
 NormalFormStream::NormalFormStream(PreparedFormula prepared, NormalForm form)
     : prepared_(std::move(prepared)), form_(form) {}
 
-bool NormalFormStream::Next(std::string& piece) {
+bool NormalFormStream::Next(std::string& piece, TaskControl* control) {
     const std::uint64_t total = prepared_.formula.assignmentCount();
     while (true) {
         for (std::size_t w = 0; w < pending_.size(); ++w) {
@@ -135,6 +142,11 @@ bool NormalFormStream::Next(std::string& piece) {
             return true;
         }
         if (nextBlock_ >= total) return false;
+        if (control != nullptr) {
+            control->SetTotal(BlockCount(total));
+            control->SetDone(nextBlock_ / kBlockSize);
+            if (control->StopRequested()) return false;
+        }
         const Block& values = prepared_.formula.EvaluateBlock(nextBlock_);
         const Block valid = ValidLanes(nextBlock_, total);
         for (std::size_t w = 0; w < pending_.size(); ++w) {
@@ -145,11 +157,14 @@ bool NormalFormStream::Next(std::string& piece) {
     }
 }
 
-std::string NormalFormStream::Collect() {
+std::string NormalFormStream::Collect(TaskControl* control) {
     std::string text;
     std::string piece;
-    while (Next(piece))
+    while (Next(piece, control))
         text += piece;
+    if (control != nullptr && !control->StopRequested()) {
+        control->SetDone(BlockCount(prepared_.formula.assignmentCount()));
+    }
     return text;
 }
 
@@ -165,23 +180,29 @@ std::optional<NormalFormStream> MakeNormalForm(std::string_view formula, NormalF
     return NormalFormStream(std::move(*prepared), form);
 }
 
-Outcome ComputeNormalForm(std::string_view formula, NormalForm form) {
+Outcome ComputeNormalForm(std::string_view formula, NormalForm form, TaskControl* control) {
     std::optional<NormalFormStream> stream = MakeNormalForm(formula, form);
     if (!stream) return Outcome::Refused(msg::kFormulaInputError);
-    return Outcome::Value(stream->Collect());
+    std::string text = stream->Collect(control);
+    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
+    return Outcome::Value(std::move(text));
 }
 
-Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2) {
-    const std::optional<bool> holds =
-        HoldsForAll(formula1, formula2, [](std::uint64_t a, std::uint64_t b) { return a ^ b; });
+Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2,
+                         TaskControl* control) {
+    const std::optional<bool> holds = HoldsForAll(
+        formula1, formula2, control, [](std::uint64_t a, std::uint64_t b) { return a ^ b; });
     if (!holds) return Outcome::Refused(msg::kFormulaInputError);
+    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
     return Outcome::Value(std::string(*holds ? msg::kEquivalent : msg::kNotEquivalent));
 }
 
-Outcome CheckImplication(std::string_view formula1, std::string_view formula2) {
-    const std::optional<bool> holds =
-        HoldsForAll(formula1, formula2, [](std::uint64_t a, std::uint64_t b) { return a & ~b; });
+Outcome CheckImplication(std::string_view formula1, std::string_view formula2,
+                         TaskControl* control) {
+    const std::optional<bool> holds = HoldsForAll(
+        formula1, formula2, control, [](std::uint64_t a, std::uint64_t b) { return a & ~b; });
     if (!holds) return Outcome::Refused(msg::kFormulaInputError);
+    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
     return Outcome::Value(std::string(*holds ? msg::kImplies : msg::kNotImplies));
 }
 

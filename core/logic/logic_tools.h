@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "common/outcome.h"
+#include "common/task_control.h"
 #include "logic/compiled_formula.h"
 #include "logic/formula.h"
 #include "logic/logic_messages.h"
@@ -62,9 +63,11 @@ class NormalFormStream {
   public:
     NormalFormStream(PreparedFormula prepared, NormalForm form);
 
-    bool Next(std::string& piece);
-    // The whole form as one text.
-    std::string Collect();
+    // The next piece, false after the last. With `control`, progress counts
+    // blocks of assignments searched, and a stop also returns false.
+    bool Next(std::string& piece, TaskControl* control = nullptr);
+    // The whole form as one text; after a stop, only its beginning.
+    std::string Collect(TaskControl* control = nullptr);
 
   private:
     PreparedFormula prepared_;
@@ -80,12 +83,18 @@ class NormalFormStream {
 std::optional<TruthTableStream> MakeTruthTable(std::string_view formula);
 std::optional<NormalFormStream> MakeNormalForm(std::string_view formula, NormalForm form);
 
+// The three below report to `control` when given, with progress in blocks of
+// assignments; a stopped one is a failure to discard.
+
 // The whole normal form text, or the refusal.
-Outcome ComputeNormalForm(std::string_view formula, NormalForm form);
+Outcome ComputeNormalForm(std::string_view formula, NormalForm form,
+                          TaskControl* control = nullptr);
 
 // Over the joint variables of both formulas: a value naming the outcome, or
 // the refusal when either formula is refused.
-Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2);
-Outcome CheckImplication(std::string_view formula1, std::string_view formula2);
+Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2,
+                         TaskControl* control = nullptr);
+Outcome CheckImplication(std::string_view formula1, std::string_view formula2,
+                         TaskControl* control = nullptr);
 
 }  // namespace zentova

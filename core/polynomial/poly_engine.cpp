@@ -207,15 +207,14 @@ void PolyEngine::ParseTerms(std::string_view text, std::vector<PolyTerm>& table)
 }
 
 PolyStatus PolyEngine::MultiplyPolynomialTexts(std::string_view left, std::string_view right,
-                                               PolyOutputGrid& grid,
-                                               const std::atomic<bool>* stop) {
+                                               PolyOutputGrid& grid, const TaskControl* control) {
     left_.terms.clear();
     right_.terms.clear();
     ClearProduct();
     usedWidth_ = 0;
     ParseTerms(left, left_.terms);
     ParseTerms(right, right_.terms);
-    if (const PolyStatus status = MultiplyTerms(left_.terms, right_.terms, stop);
+    if (const PolyStatus status = MultiplyTerms(left_.terms, right_.terms, control);
         status != PolyStatus::Ok) {
         return status;
     }
@@ -238,20 +237,16 @@ void PolyEngine::ClearProduct() {
 }
 
 PolyStatus PolyEngine::MultiplyTerms(std::span<const PolyTerm> left,
-                                     std::span<const PolyTerm> right,
-                                     const std::atomic<bool>* stop) {
+                                     std::span<const PolyTerm> right, const TaskControl* control) {
     ClearProduct();
     KeysOf(left, left_.keys);
     KeysOf(right, right_.keys);
 
-    unsigned untilPoll = kStopPollInterval;
+    StopPoll stopRequested(control, kStopPollInterval);
     for (std::size_t i = 0; i < left.size(); ++i) {
         for (std::size_t j = 0; j < right.size(); ++j) {
             if (live_ > kPolyMaxTermsBeforePair) return PolyStatus::Overflow;
-            if (stop != nullptr && --untilPoll == 0) {
-                untilPoll = kStopPollInterval;
-                if (stop->load(std::memory_order_relaxed)) return PolyStatus::Stopped;
-            }
+            if (stopRequested()) return PolyStatus::Stopped;
             const Key& kp = left_.keys[i];
             const Key& kq = right_.keys[j];
             Merge(left[i], right[j], {kp.hash + kq.hash, kp.letters | kq.letters});

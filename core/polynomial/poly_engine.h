@@ -7,13 +7,14 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/task_control.h"
 
 namespace zentova {
 
@@ -67,7 +68,7 @@ class PolyOutputGrid {
 enum class PolyStatus {
     Ok,
     Overflow,  // too many product terms, or the grid is too narrow
-    Stopped,   // the stop flag was raised; nothing was written
+    Stopped,   // a stop was requested; nothing was written
 };
 
 // The term texts of a polynomial: each runs up to the next '+' or '-' that is
@@ -95,11 +96,10 @@ class PolyEngine {
 
     // Left times right into `grid`. On Ok the grid holds the product, and
     // UsedWidth() and TermCount() describe it; otherwise the grid is untouched.
-    // `stop`, when given, is polled often enough for a stop to take effect
+    // `control`, when given, is polled often enough for a stop to take effect
     // within about a millisecond.
     PolyStatus MultiplyPolynomialTexts(std::string_view left, std::string_view right,
-                                       PolyOutputGrid& grid,
-                                       const std::atomic<bool>* stop = nullptr);
+                                       PolyOutputGrid& grid, const TaskControl* control = nullptr);
 
     int UsedWidth() const { return usedWidth_; }
     int TermCount() const { return live_; }
@@ -114,7 +114,7 @@ class PolyEngine {
     // product table. Overflow when the table holds more than
     // kPolyMaxTermsBeforePair terms before some pair.
     PolyStatus MultiplyTerms(std::span<const PolyTerm> left, std::span<const PolyTerm> right,
-                             const std::atomic<bool>* stop = nullptr);
+                             const TaskControl* control = nullptr);
 
     // The product table after MultiplyTerms, in the order in which a table
     // that appends new terms and closes the gap of a cancelled one at once

@@ -10,10 +10,6 @@ bool IsInputCharacter(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || c == '+' || c == '-' || c == '*';
 }
 
-bool StopRaised(const std::atomic<bool>* stop) {
-    return stop != nullptr && stop->load(std::memory_order_relaxed);
-}
-
 }  // namespace
 
 std::string_view PolynomialInputProblem(std::string_view input) {
@@ -38,24 +34,26 @@ std::vector<std::string_view> SplitFactors(std::string_view input) {
 }
 
 PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct& result,
-                         const std::atomic<bool>* stop) {
+                         TaskControl* control) {
     std::vector<std::string_view> factors = SplitFactors(input);
     // Without a '*' there is no product to take; multiplying by 1 shows the
     // polynomial combined, ordered and laid out like any product.
     if (factors.size() == 1) factors.push_back("1");
 
+    TaskProgress progress(control, factors.size() - 1);
+    if (progress.Stopped()) return PolyStatus::Stopped;
     PolyOutputGrid work;
     std::string running(factors.front());
     for (std::size_t k = 1; k < factors.size(); ++k) {
-        if (StopRaised(stop)) return PolyStatus::Stopped;
-        const PolyStatus status = engine.MultiplyPolynomialTexts(running, factors[k], work, stop);
+        const PolyStatus status =
+            engine.MultiplyPolynomialTexts(running, factors[k], work, control);
         if (status != PolyStatus::Ok) return status;
+        if (progress.Step()) return PolyStatus::Stopped;
         if (k + 1 < factors.size()) {
             if (engine.UsedWidth() > kMaxIntermediateWidth) return PolyStatus::Overflow;
             running = GridToPlainText(work, engine.UsedWidth());
         }
     }
-    if (StopRaised(stop)) return PolyStatus::Stopped;
     result.grid = std::move(work);
     result.width = engine.UsedWidth();
     result.termCount = engine.TermCount();
@@ -74,13 +72,19 @@ std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth
     return runs;
 }
 
-Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid) {
+Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid,
+                                 TaskControl* control) {
     if (const auto problem = PolynomialInputProblem(input); !problem.empty()) {
         return Outcome::Refused(problem);
     }
     PolyProduct product;
-    if (MultiplyChain(engine, input, product) != PolyStatus::Ok) {
-        return Outcome::Failure(std::string(msg::kPolynomialOverflow));
+    switch (MultiplyChain(engine, input, product, control)) {
+        case PolyStatus::Ok:
+            break;
+        case PolyStatus::Overflow:
+            return Outcome::Failure(std::string(msg::kPolynomialOverflow));
+        case PolyStatus::Stopped:
+            return Outcome::Failure({});
     }
     std::string text;
     if (withGrid) {

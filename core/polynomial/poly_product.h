@@ -3,13 +3,13 @@
 // runs and that a stop flag ends early.
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/outcome.h"
+#include "common/task_control.h"
 #include "polynomial/poly_engine.h"
 #include "polynomial/polynomial_messages.h"
 
@@ -38,9 +38,10 @@ struct PolyProduct {
 // product flattened to text for the next step. A single polynomial is
 // multiplied by 1, which brings it to normal form. `result` is written only
 // on Ok: an overflow or a stop never leaves a partial product there. A
-// stopped chain leaves `engine` ready for the next one.
+// stopped chain leaves `engine` ready for the next one. Progress counts the
+// products of the chain.
 PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct& result,
-                         const std::atomic<bool>* stop = nullptr);
+                         TaskControl* control = nullptr);
 
 // The typeset product as the page shows it: per used column the lower
 // character, else a blank where the upper one is blank too, else the upper
@@ -56,7 +57,9 @@ std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth
 
 // The whole compute command: the checks, then the chain. The value is the
 // plain result and the term count on two lines; with `withGrid`, the upper
-// and the lower row of the grid come first.
-Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid);
+// and the lower row of the grid come first. A stopped one is a failure to
+// discard.
+Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid,
+                                 TaskControl* control = nullptr);
 
 }  // namespace zentova

@@ -104,6 +104,17 @@ TEST(Calculus, RefusalLeavesTheFunctionAlone) {
     EXPECT_EQ(ComputeIntegral(f, "x^2", 0, 1, 1e-4, 10).text, "0.333333333333333");
 }
 
+// Each command hands its control on: a stop requested before the start ends
+// computations that would otherwise succeed at their second step.
+TEST(Calculus, CommandsPassTheControlOn) {
+    FunctionOfX f;
+    TaskControl stopped;
+    stopped.RequestStop();
+    EXPECT_EQ(ComputeIntegral(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Failure);
+    EXPECT_EQ(ComputeDerivative(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Failure);
+    EXPECT_EQ(ComputeSeries(f, "x", 1, 9, 1, '+', &stopped).kind, Outcome::Kind::Failure);
+}
+
 TEST(Series, RefusesEmptyFunctionAndEndlessRanges) {
     FunctionOfX f;
     EXPECT_EQ(ComputeSeries(f, "", 1, 2, 1, '+').text, msg::kEnterExpression);

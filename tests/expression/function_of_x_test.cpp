@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "support/stop_timing.h"
 #include "support/table.h"
 
 namespace zentova {
@@ -17,6 +20,13 @@ FunctionOfX WithText(const char* text) {
     FunctionOfX f;
     f.SetFunctionText(text);
     return f;
+}
+
+// A control must not change a single bit of what a computation gives.
+void ExpectSameBits(const EvalResult& controlled, const EvalResult& plain) {
+    EXPECT_EQ(controlled.status, plain.status);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(controlled.value),
+              std::bit_cast<std::uint64_t>(plain.value));
 }
 
 TEST(EvaluateAtX, CutsXToSixSignificantDigits) {
@@ -139,7 +149,12 @@ class IntegralTable : public ::testing::TestWithParam<IntegralCase> {};
 TEST_P(IntegralTable, Shows) {
     const IntegralCase& c = GetParam();
     FunctionOfX f = WithText(c.text);
-    EXPECT_EQ(FormatResult(f.DefiniteIntegral(c.a, c.b, c.precision, c.depth)), c.shown);
+    const EvalResult plain = f.DefiniteIntegral(c.a, c.b, c.precision, c.depth);
+    EXPECT_EQ(FormatResult(plain), c.shown);
+    TaskControl control;
+    ExpectSameBits(WithText(c.text).DefiniteIntegral(c.a, c.b, c.precision, c.depth, &control),
+                   plain);
+    EXPECT_EQ(control.Fraction(), 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,7 +198,11 @@ class DerivativeTable : public ::testing::TestWithParam<DerivativeCase> {};
 TEST_P(DerivativeTable, Shows) {
     const DerivativeCase& c = GetParam();
     FunctionOfX f = WithText(c.text);
-    EXPECT_EQ(FormatResult(f.Derivative(c.x0, c.h0, c.precision, c.depth)), c.shown);
+    const EvalResult plain = f.Derivative(c.x0, c.h0, c.precision, c.depth);
+    EXPECT_EQ(FormatResult(plain), c.shown);
+    TaskControl control;
+    ExpectSameBits(WithText(c.text).Derivative(c.x0, c.h0, c.precision, c.depth, &control), plain);
+    EXPECT_EQ(control.Fraction(), c.depth > 0 ? 1.0 : 0.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -216,7 +235,11 @@ class SeriesTable : public ::testing::TestWithParam<SeriesCase> {};
 TEST_P(SeriesTable, Shows) {
     const SeriesCase& c = GetParam();
     FunctionOfX f = WithText(c.text);
-    EXPECT_EQ(FormatResult(f.SeriesAccumulate(c.start, c.end, c.step, c.op)), c.shown);
+    const EvalResult plain = f.SeriesAccumulate(c.start, c.end, c.step, c.op);
+    EXPECT_EQ(FormatResult(plain), c.shown);
+    TaskControl control;
+    ExpectSameBits(WithText(c.text).SeriesAccumulate(c.start, c.end, c.step, c.op, &control),
+                   plain);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,36 +294,14 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"NegativeRange", -1e16, -1e16 + 4, 2, true}),
     testing::RowName());
 
-// The pages use the process-wide function through the free functions; a
-// worker uses its own object. Both must give the same results.
-TEST(SharedFunction, FacadeEqualsAnOwnedFunction) {
-    SharedFunction().Reset();
-    FunctionOfX own;
-    for (const char* text : {"x^2*sin(x)", "1/x", "sqrt(x)", "ln(x)"}) {
-        SetFunctionText(text);
-        own.SetFunctionText(text);
-        EXPECT_EQ(CurrentFunction(), own.CurrentFunction());
-        const EvalResult a = DefiniteIntegral(-1, 3, 1e-8, 15);
-        const EvalResult b = own.DefiniteIntegral(-1, 3, 1e-8, 15);
-        EXPECT_EQ(a.status, b.status);
-        if (a.ok()) {
-            EXPECT_EQ(a.value, b.value);
-        }
-        const EvalResult c = Derivative(0.5, 0.01, 1e-6, 10);
-        const EvalResult d = own.Derivative(0.5, 0.01, 1e-6, 10);
-        EXPECT_EQ(c.status, d.status);
-        if (c.ok()) {
-            EXPECT_EQ(c.value, d.value);
-        }
-        EXPECT_EQ(FormatResult(SeriesAccumulate(-2, 2, 0.5, '+')),
-                  FormatResult(own.SeriesAccumulate(-2, 2, 0.5, '+')));
-        EXPECT_EQ(EvalFailed(), own.EvalFailed());
-        EXPECT_EQ(EvalFailCode(), own.EvalFailCode());
-        EXPECT_EQ(EvaluateAtX(0.25), own.EvaluateAtX(0.25));
+TEST(Stop, EndsComputationsOfMinutesPromptly) {
+    FunctionOfX f = WithText("x*sin(x)");
+    EXPECT_TRUE(
+        testing::StopsPromptly([&](TaskControl& c) { f.DefiniteIntegral(0, 1, 0, 30, &c); }));
+    for (const char op : {'+', '*'}) {
+        EXPECT_TRUE(
+            testing::StopsPromptly([&](TaskControl& c) { f.SeriesAccumulate(1, 1e9, 1, op, &c); }));
     }
-    SharedFunction().Reset();
-    EXPECT_EQ(CurrentFunction(), "");
-    EXPECT_FALSE(EvalFailed());
 }
 
 }  // namespace

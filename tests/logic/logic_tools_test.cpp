@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/stop_timing.h"
 #include "support/table.h"
 #include "table_lines.h"
 
@@ -46,6 +47,9 @@ TEST_P(NormalForms, GivesTheForm) {
     const Outcome outcome = ComputeNormalForm(row.formula, row.form);
     EXPECT_EQ(outcome.kind, Outcome::Kind::Value);
     EXPECT_EQ(outcome.text, row.expected);
+    TaskControl control;
+    EXPECT_EQ(ComputeNormalForm(row.formula, row.form, &control).text, row.expected);
+    EXPECT_EQ(control.Fraction(), 1.0);
 }
 
 constexpr NormalForm kCnf = NormalForm::Conjunctive;
@@ -75,9 +79,12 @@ class Comparisons : public ::testing::TestWithParam<CompareRow> {};
 
 TEST_P(Comparisons, NamesTheOutcome) {
     const CompareRow& row = GetParam();
-    const Outcome outcome = row.implication ? CheckImplication(row.formula1, row.formula2)
-                                            : CheckEquivalence(row.formula1, row.formula2);
-    EXPECT_EQ(outcome.text, row.expected);
+    const auto check = row.implication ? CheckImplication : CheckEquivalence;
+    EXPECT_EQ(check(row.formula1, row.formula2, nullptr).text, row.expected);
+    TaskControl control;
+    const Outcome controlled = check(row.formula1, row.formula2, &control);
+    EXPECT_EQ(controlled.text, row.expected);
+    EXPECT_EQ(control.Fraction(), controlled.refused() ? 0.0 : 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -116,6 +123,24 @@ TEST(Refusals, OverLongFormula) {
         formula += "vA";
     EXPECT_FALSE(MakeTruthTable(formula).has_value());
     EXPECT_TRUE(CheckEquivalence("A", formula).refused());
+}
+
+// Searches of all 2^26 assignments of a formula as long as a formula may be,
+// which find nothing to end them early.
+TEST(Stop, EndsLongSearchesPromptly) {
+    std::string f = "(A";
+    for (char c = 'B'; c <= 'Z'; ++c)
+        f += std::string(c % 2 != 0 ? "^" : "v") + c;
+    for (const std::string group = f + ')'; f.size() + group.size() + 6 <= kMaxFormulaLength;)
+        f += ">" + group;
+    f += ')';
+    EXPECT_TRUE(testing::StopsPromptly([&](TaskControl& c) { CheckEquivalence(f, f, &c); }));
+    EXPECT_TRUE(testing::StopsPromptly([&](TaskControl& c) { CheckImplication(f, f, &c); }));
+    EXPECT_TRUE(
+        testing::StopsPromptly([&](TaskControl& c) { ComputeNormalForm(f + "^A^~A", kDnf, &c); }));
+    TaskControl stopped;
+    stopped.RequestStop();
+    EXPECT_EQ(ComputeNormalForm(f, kCnf, &stopped).kind, Outcome::Kind::Failure);
 }
 
 }  // namespace

@@ -267,12 +267,14 @@ TEST(StopTest, RaisedFlagStopsBeforeTheGridIsTouched) {
     PolyOutputGrid grid;
     ASSERT_EQ(engine.MultiplyPolynomialTexts("a+b", "a+b", grid), PolyStatus::Ok);
     const PolyOutputGrid before = grid;
-    std::atomic<bool> stop{true};
-    EXPECT_EQ(engine.MultiplyPolynomialTexts(Series('a', 1, 70), Series('b', 1, 70), grid, &stop),
-              PolyStatus::Stopped);
+    TaskControl stopped;
+    stopped.RequestStop();
+    EXPECT_EQ(
+        engine.MultiplyPolynomialTexts(Series('a', 1, 70), Series('b', 1, 70), grid, &stopped),
+        PolyStatus::Stopped);
     EXPECT_EQ(grid, before);
-    stop = false;
-    ASSERT_EQ(engine.MultiplyPolynomialTexts("a-b", "a+b", grid, &stop), PolyStatus::Ok);
+    TaskControl running;
+    ASSERT_EQ(engine.MultiplyPolynomialTexts("a-b", "a+b", grid, &running), PolyStatus::Ok);
     EXPECT_EQ(GridToPlainText(grid, engine.UsedWidth()), "a2-b2");
 }
 
