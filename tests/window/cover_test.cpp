@@ -52,7 +52,7 @@ class CoverTest : public QObject {
             auto* label = qobject_cast<QLabel*>(Cover()->Control(id));
             return label != nullptr ? label->text() : QString();
         };
-        QCOMPARE(text(1143), QStringLiteral("1.63版 最后更新于2002年6月27日"));
+        QCOMPARE(text(1143), QStringLiteral(ZENTOVA_VERSION "版 最后更新于2002年6月27日"));
         QVERIFY(text(1144).startsWith(QStringLiteral("作者：")));
         QVERIFY(text(1127).startsWith(QStringLiteral("EMAIL:")));
         QVERIFY(text(1128).startsWith(QStringLiteral("HOMEPAGE:")));

@@ -91,7 +91,7 @@ class ShellTest : public QObject {
     }
 
     void windowIsFixedWithoutMenuOrMaximise() {
-        QVERIFY(Frame().windowTitle().startsWith(QStringLiteral("Zentova 1.63 ")));
+        QVERIFY(Frame().windowTitle().startsWith(QStringLiteral("Zentova " ZENTOVA_VERSION " ")));
         QVERIFY(Frame().windowTitle().size() > 13);
         QCOMPARE(Frame().minimumSize(), Frame().maximumSize());
         QCOMPARE(Frame().size(), QSize(590, kToolbarHeight + 378));
@@ -316,7 +316,7 @@ class ShellTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
         QCOMPARE(result, static_cast<int>(QDialog::Accepted));
         QCOMPARE(fixture_.desktop.modalTitles, QStringList{QStringLiteral("关于 Zentova")});
-        QVERIFY(texts.contains(QStringLiteral("Zentova 1.63 版")));
+        QVERIFY(texts.contains(QStringLiteral("Zentova " ZENTOVA_VERSION " 版")));
         QVERIFY(texts.contains(QString::fromUtf8(credit::kEmailLabel)));
         QVERIFY(texts.contains(QString::fromUtf8(credit::kHomePageLabel)));
         QCOMPARE(links.size(), 2);
