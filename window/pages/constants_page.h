@@ -7,7 +7,6 @@ namespace zentova {
 
 namespace constants_id {
 inline constexpr int kList = 1112;
-inline constexpr int kValue = 1113;
 }  // namespace constants_id
 
 class CConstantsPage : public CPageBase {
