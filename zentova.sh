@@ -11,6 +11,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     fonts-noto-cjk fonts-liberation xvfb xauth openbox
+    fonts-arphic-gbsn00lp
 )
 
 install_missing() {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "common/atomic_file.h"
 #include "common/gbk_text.h"
@@ -25,7 +26,29 @@ std::string ItemProblem(std::size_t index, std::string_view problem) {
     return "第 " + std::to_string(index + 1) + " 项：" + std::string(problem);
 }
 
+// The GBK forms of an item's texts, or why they do not fit their fields.
+std::string_view FitItem(const ExpressionItem& item, std::string& name, std::string& expression) {
+    if (item.name.find('\0') != std::string::npos ||
+        item.expression.find('\0') != std::string::npos) {
+        return msg::kZeroByteInItem;
+    }
+    auto nameBytes = Utf8ToGbk(item.name);
+    auto expressionBytes = Utf8ToGbk(item.expression);
+    if (!nameBytes || !expressionBytes) return msg::kNotGbkText;
+    if (nameBytes->size() >= kExpressionNameField) return msg::kNameTooLong;
+    if (expressionBytes->size() >= kExpressionTextField) return msg::kExpressionTooLongForFile;
+    name = std::move(*nameBytes);
+    expression = std::move(*expressionBytes);
+    return {};
+}
+
 }  // namespace
+
+std::string_view ExpressionItemFitProblem(const ExpressionItem& item) {
+    std::string name;
+    std::string expression;
+    return FitItem(item, name, expression);
+}
 
 std::string_view ExpressionItemProblem(const ExpressionItem& item) {
     if (item.expression.empty()) return msg::kEnterExpression;
@@ -87,29 +110,16 @@ EncodedExpressionFile EncodeExpressionFile(std::span<const ExpressionItem> items
     bytes[1] = static_cast<char>(items.size() & 0xFF);
     bytes[2] = static_cast<char>((items.size() >> 8) & 0xFF);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        const ExpressionItem& item = items[i];
-        if (item.name.find('\0') != std::string::npos ||
-            item.expression.find('\0') != std::string::npos) {
-            file.problem = ItemProblem(i, msg::kZeroByteInItem);
-            return file;
-        }
-        const auto name = Utf8ToGbk(item.name);
-        const auto expression = Utf8ToGbk(item.expression);
-        if (!name || !expression) {
-            file.problem = ItemProblem(i, msg::kNotGbkText);
-            return file;
-        }
-        if (name->size() >= kExpressionNameField) {
-            file.problem = ItemProblem(i, msg::kNameTooLong);
-            return file;
-        }
-        if (expression->size() >= kExpressionTextField) {
-            file.problem = ItemProblem(i, msg::kExpressionTooLongForFile);
+        std::string name;
+        std::string expression;
+        if (const std::string_view problem = FitItem(items[i], name, expression);
+            !problem.empty()) {
+            file.problem = ItemProblem(i, problem);
             return file;
         }
         const std::size_t at = kExpressionFileHeaderSize + i * kExpressionRecordSize;
-        bytes.replace(at, name->size(), *name);
-        bytes.replace(at + kExpressionNameField, expression->size(), *expression);
+        bytes.replace(at, name.size(), name);
+        bytes.replace(at + kExpressionNameField, expression.size(), expression);
     }
     file.bytes = std::move(bytes);
     return file;

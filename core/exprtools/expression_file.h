@@ -30,6 +30,12 @@ inline constexpr std::size_t kMaxExpressionFileItems = 65535;
 // an empty name. Empty when both are there.
 std::string_view ExpressionItemProblem(const ExpressionItem& item);
 
+// Why an item cannot be stored in the file: a zero byte, a character without a
+// GBK form, a name over 99 or an expression over 499 GBK bytes, in this order.
+// Empty when it fits. The expression dialog asks this as well, so that nothing
+// enters the list that saving would refuse later.
+std::string_view ExpressionItemFitProblem(const ExpressionItem& item);
+
 struct ExpressionFileContent {
     std::vector<ExpressionItem> items;
     std::string problem;  // empty when the file was read; the list is then replaced

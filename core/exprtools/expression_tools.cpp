@@ -81,6 +81,16 @@ std::vector<double> SplitParameterValues(std::string_view text) {
     return values;
 }
 
+std::string_view ModifyExpressionProblem(std::size_t count, bool chosen) {
+    if (count == 0) return msg::kNoExpressionToModify;
+    return chosen ? std::string_view() : msg::kSelectExpression;
+}
+
+std::string_view DeleteExpressionProblem(std::size_t count, bool chosen) {
+    if (count == 0) return msg::kNoExpressionToDelete;
+    return chosen ? std::string_view() : msg::kSelectExpression;
+}
+
 Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,
                               std::string_view parameterText) {
     if (parameterText.empty()) return Outcome::Refused(msg::kEnterParameters);

@@ -2,6 +2,7 @@
 // their order, the message texts, the history rule and the parameter list.
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -45,6 +46,12 @@ Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start
 // kMaxParameterValues are kept; later ones could never be used.
 inline constexpr std::size_t kMaxParameterValues = 50;
 std::vector<double> SplitParameterValues(std::string_view text);
+
+// The custom expression page's modify and delete: an empty list is refused
+// first, then a list in which no expression is chosen. Empty when the command
+// may go on.
+std::string_view ModifyExpressionProblem(std::size_t count, bool chosen);
+std::string_view DeleteExpressionProblem(std::size_t count, bool chosen);
 
 // The custom expression page's compute, from step "parameters empty?" on.
 Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,

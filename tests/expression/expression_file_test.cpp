@@ -285,5 +285,15 @@ TEST(ExpressionItemProblem, ChecksTheExpressionBeforeTheName) {
     EXPECT_EQ(ExpressionItemProblem({"n", "x"}), "");
 }
 
+// The dialog's check is the file's: what it lets through, saving keeps.
+TEST(ExpressionItemFitProblem, AgreesWithTheEncoder) {
+    for (const ExpressionItem& item : std::vector<ExpressionItem>{
+             {std::string(99, 'n'), std::string(499, '1')}, {std::string(100, 'n'), "1"}}) {
+        const std::string problem(ExpressionItemFitProblem(item));
+        EXPECT_EQ(EncodeExpressionFile(std::vector{item}).problem,
+                  problem.empty() ? "" : "第 1 项：" + problem);
+    }
+}
+
 }  // namespace
 }  // namespace zentova

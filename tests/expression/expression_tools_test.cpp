@@ -124,5 +124,11 @@ TEST(Series, RefusesEmptyFunctionAndEndlessRanges) {
     EXPECT_EQ(ComputeSeries(f, "x", 1, 100, 1, '+').text, "5050");
 }
 
+TEST(ExpressionListProblems, EmptyListBeforeNoChoice) {
+    EXPECT_EQ(ModifyExpressionProblem(0, false), msg::kNoExpressionToModify);
+    EXPECT_EQ(DeleteExpressionProblem(1, false), msg::kSelectExpression);
+    EXPECT_EQ(DeleteExpressionProblem(1, true), "");
+}
+
 }  // namespace
 }  // namespace zentova

@@ -2,8 +2,11 @@
 
 #include "kit/page_base.h"
 #include "kit/pictures.h"
+#include "pages/constants_page.h"
 #include "pages/cover_page.h"
+#include "pages/custom_expr_page.h"
 #include "pages/expr_calc_page.h"
+#include "pages/statistics_page.h"
 
 namespace zentova {
 namespace {
@@ -37,12 +40,13 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
     {5, 32784, "解多元线性方程组", A, 6, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
      &Create<CEmptyPage>},
     {6, 32785, "统计计算", A, 7, ":/res/toolbar/statistics.svg", "常用的统计计算",
-     &Create<CEmptyPage>},
+     &Create<CStatisticsPage>},
     {7, 32786, "自定义表达式", A, 8, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",
-     &Create<CEmptyPage>},
+     &Create<CCustomExprPage>},
     {8, 32782, "图论的有关计算", B, 1, ":/res/toolbar/graph.svg", "与图论有关的计算",
      &Create<CEmptyPage>},
-    {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数", &Create<CEmptyPage>},
+    {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数",
+     &Create<CConstantsPage>},
     {10, 32791, "多项式相乘", B, 3, ":/res/toolbar/polynomial.svg", "多项式相乘",
      &Create<CEmptyPage>},
     {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
