@@ -4,6 +4,7 @@
 #include "kit/pictures.h"
 #include "pages/cover_page.h"
 #include "pages/expr_calc_page.h"
+#include "pages/polynomial_page.h"
 
 namespace zentova {
 namespace {
@@ -44,7 +45,7 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
      &Create<CEmptyPage>},
     {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数", &Create<CEmptyPage>},
     {10, 32791, "多项式相乘", B, 3, ":/res/toolbar/polynomial.svg", "多项式相乘",
-     &Create<CEmptyPage>},
+     &Create<CPolynomialPage>},
     {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
     {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
      &Create<CEmptyPage>},
