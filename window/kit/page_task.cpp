@@ -135,10 +135,16 @@ void CPageTask::ShowRunning() {
     if (!running_ || !button_) return;
     ownCaption_ = button_->text();
     ownShortcut_ = button_->shortcut();
-    button_->setText(QString::fromUtf8(kStopCaption));
-    // The caption has no mnemonic of its own: the key that started the run
-    // stops it.
-    button_->setShortcut(ownShortcut_);
+    if (runningCaption_.isEmpty()) {
+        button_->setText(QString::fromUtf8(kStopCaption));
+        // The caption has no mnemonic of its own: the key that started the
+        // run stops it.
+        button_->setShortcut(ownShortcut_);
+    } else {
+        // setText gives the button the caption's own mnemonic, if any.
+        button_->setText(runningCaption_);
+        if (button_->shortcut().isEmpty()) button_->setShortcut(ownShortcut_);
+    }
     captionSwitched_ = true;
     ShowProgress();
     if (bar_) bar_->show();

@@ -60,6 +60,10 @@ class CPageTask : public QObject {
     // progress, until the result is shown or the run is stopped.
     void Run(Work work, bool mayBeLong);
 
+    // The caption of the running button instead of kStopCaption. A mnemonic
+    // in it is the running button's key; without one the starting key stays.
+    void SetRunningCaption(const QString& caption) { runningCaption_ = caption; }
+
     // From Run with a worker until its result is shown or it is stopped.
     bool Running() const { return running_; }
 
@@ -95,6 +99,7 @@ class CPageTask : public QObject {
     bool captionSwitched_ = false;
     QString ownCaption_;
     QKeySequence ownShortcut_;
+    QString runningCaption_;
 };
 
 }  // namespace zentova

@@ -6,6 +6,8 @@
 #include "pages/cover_page.h"
 #include "pages/custom_expr_page.h"
 #include "pages/expr_calc_page.h"
+#include "pages/graph_page.h"
+#include "pages/polynomial_page.h"
 #include "pages/statistics_page.h"
 
 namespace zentova {
@@ -44,11 +46,11 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
     {7, 32786, "自定义表达式", A, 8, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",
      &Create<CCustomExprPage>},
     {8, 32782, "图论的有关计算", B, 1, ":/res/toolbar/graph.svg", "与图论有关的计算",
-     &Create<CEmptyPage>},
+     &Create<CGraphPage>},
     {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数",
      &Create<CConstantsPage>},
     {10, 32791, "多项式相乘", B, 3, ":/res/toolbar/polynomial.svg", "多项式相乘",
-     &Create<CEmptyPage>},
+     &Create<CPolynomialPage>},
     {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
     {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
      &Create<CEmptyPage>},

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -104,9 +105,12 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SendKey(frame, Qt::Key_unknown, QString(c));
             break;
         case Kind::Key: {
-            const int key = step.argument == QLatin1String("Escape") ? Qt::Key_Escape
-                            : step.argument == QLatin1String("Tab")  ? Qt::Key_Tab
-                                                                     : Qt::Key_Return;
+            // Any key by its name ("Escape", "Up", "End"); Enter is the main
+            // keyboard's, and so is an unknown name.
+            const QKeySequence named = QKeySequence::fromString(step.argument);
+            const int key = step.argument == QLatin1String("Enter") || named.isEmpty()
+                                ? Qt::Key_Return
+                                : named[0].key();
             SendKey(frame, key, QString());
             break;
         }

@@ -1,0 +1,150 @@
+#include "pages/polynomial_page.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "kit/desktop.h"
+#include "kit/page_task.h"
+#include "kit/pictures.h"
+
+namespace zentova {
+namespace {
+
+using K = ControlKind;
+using namespace poly_id;
+
+// The input and the one-line product: bold Arial in a 20-pixel cell, 8 pixels
+// a character.
+constexpr FontSpec kBoxFont = ArialFont(20, 8);
+// The typeset product: 10-point Arial; exponents at three quarters of that
+// size, raised by about half of it.
+constexpr FontSpec kTypesetFont{kArialFamilies, 13};
+constexpr int kExponentPixels = 10;
+constexpr qreal kExponentRaisePercent = 65;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr char kHintText[] =
+    "多项式的字母一律用小写，指数跟在字母后面，一律为正数，多项式之间用*分隔，不要加括号，"
+    "输入时不要留空格\n"
+    "比如：a2-b2*x2y3-xy2，m2n-b3*xy（编辑框中最多可输入5000个字符）";
+
+constexpr ControlRow kRows[] = {
+    // The hint comes first so that the input box is named by its own label.
+    ControlRow{kHint, K::Label, "hintLabel", kHintText, 10, 18, 373, 34}.WithOptions(option::kWrap),
+    ControlRow{kInputLabel, K::Label, "inputLabel", "表达式输入", 10, 6, 120, 10},
+    ControlRow{kInput, K::MultiLineEdit, "polynomialBox", "", 10, 54, 305, 44}
+        .WithFont(kBoxFont)
+        .WithOptions(option::kWrap)
+        .WithLimit(static_cast<int>(kMaxPolynomialInputLength)),
+    ControlRow{kCompute, K::PushButton, "computeButton", "计算(&P)", 323, 54, 60, 16},
+    ControlRow{kPlainResult, K::ReadOnlyMultiLine, "productBox", "", 10, 102, 373, 40}
+        .WithName("计算结果")
+        .WithFont(kBoxFont)
+        .WithOptions(option::kWrap),
+    ControlRow{kReuseNote, K::Label, "reuseLabel",
+               "上面编辑框中的内容可直接参与计算（本模块支持后台计算）", 10, 146, 256, 10},
+    ControlRow{kTermCountLabel, K::Label, "termCountLabel", "结果项数", 268, 146, 40, 10}
+        .WithOptions(option::kRightAligned),
+    ControlRow{kTermCount, K::ReadOnlyEdit, "termCountBox", "", 310, 144, 73, 13},
+    ControlRow{kTypeset, K::RichText, "typesetBox", "", 10, 160, 373, 84}
+        .WithName("排版后的结果")
+        .WithFont(kTypesetFont)
+        .WithOptions(option::kWrap),
+};
+
+}  // namespace
+
+CPolynomialPage::CPolynomialPage(CDesktop& desktop, QWidget* parent)
+    : CPageBase(desktop, parent, picture::kPageBackground) {
+    CreateControls(kRows);
+    // Enter and Escape never reach a control: the input takes no line breaks.
+    RouteOtherEnter(EnterRule::Consume);
+
+    // A product is one word of up to 50000 characters. Breaking it anywhere,
+    // as the box must at its edge anyway, lays it out ten times faster than
+    // looking for word boundaries first.
+    for (const int id : {kInput, kPlainResult})
+        ControlAs<QPlainTextEdit>(id)->setWordWrapMode(QTextOption::WrapAnywhere);
+    ControlAs<QTextEdit>(kTypeset)->setUndoRedoEnabled(false);
+
+    auto* button = ControlAs<QPushButton>(kCompute);
+    task_ = std::make_unique<CPageTask>(button, this);
+    task_->SetRunningCaption(QStringLiteral("停止(&S)"));
+    connect(button, &QPushButton::clicked, this, [this] { Compute(); });
+    WriteInt(kTermCount, termCount_);
+}
+
+CPolynomialPage::~CPolynomialPage() {
+    // The worker stops and is joined before the engine and the boxes go.
+    task_.reset();
+}
+
+CPolynomialPage::State CPolynomialPage::state() const {
+    if (displaying_) return State::Displaying;
+    return task_->Running() ? State::Running : State::Idle;
+}
+
+void CPolynomialPage::Compute() {
+    if (displaying_) return;
+    if (task_->StopIfRunning()) return;
+    const std::string input = ReadText(kInput).toStdString();
+    if (const auto problem = PolynomialInputProblem(input); !problem.empty()) {
+        Desktop().Inform(this, Text(problem));
+        return;
+    }
+    PolyEngine* engine = &engine_;
+    task_->Run(
+        [this, engine, input](TaskControl& control) -> CPageTask::Deliver {
+            auto product = std::make_shared<PolyProduct>();
+            switch (MultiplyChain(*engine, input, *product, &control)) {
+                case PolyStatus::Ok:
+                    return [this, product] { ShowProduct(*product); };
+                case PolyStatus::Overflow:
+                    return [this] { Desktop().Inform(this, Text(msg::kPolynomialOverflow)); };
+                case PolyStatus::Stopped:
+                    break;
+            }
+            return {};
+        },
+        /*mayBeLong=*/true);
+}
+
+void CPolynomialPage::ShowProduct(const PolyProduct& product) {
+    displaying_ = true;
+    plainResult_ = QString::fromStdString(GridToPlainText(product.grid, product.width));
+    Typeset(product);
+    termCount_ = product.termCount;
+    WriteText(kPlainResult, plainResult_);
+    WriteInt(kTermCount, termCount_);
+    displaying_ = false;
+}
+
+void CPolynomialPage::Typeset(const PolyProduct& product) {
+    QTextEdit* box = ControlAs<QTextEdit>(kTypeset);
+    box->clear();
+    QTextCharFormat normal;
+    normal.setFont(box->font());
+    QTextCharFormat raised = normal;
+    QFont small = box->font();
+    small.setPixelSize(kExponentPixels);
+    raised.setFont(small);
+    raised.setBaselineOffset(kExponentRaisePercent);
+
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    for (const TypesetRun& run : TypesetProduct(product.grid, product.width)) {
+        cursor.insertText(QString::fromStdString(run.text), run.raised ? raised : normal);
+    }
+    cursor.endEditBlock();
+    box->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace zentova
