@@ -6,6 +6,7 @@
 #include "pages/determinant_page.h"
 #include "pages/expr_calc_page.h"
 #include "pages/linear_system_page.h"
+#include "pages/matrix_page.h"
 
 namespace zentova {
 namespace {
@@ -29,7 +30,7 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
     {0, 32776, "表达式计算", A, 1, ":/res/toolbar/calculator.svg",
      "可直接输入表达式进行计算的计算器，提供了丰富的函数", &Create<CExprCalcPage>},
     {1, 32778, "与矩阵有关的运算", A, 2, ":/res/toolbar/matrix.svg", "与矩阵有关的一系列计算",
-     &Create<CEmptyPage>},
+     &Create<CMatrixPage>},
     {2, 32779, "解行列式", A, 3, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
      &Create<CDeterminantPage>},
     {3, 32780, "定积分与微分的计算", A, 4, ":/res/toolbar/calculus.svg", "求定积分与微分",
