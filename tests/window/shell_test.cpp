@@ -3,6 +3,7 @@
 // fixed window and the About box.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -272,6 +273,10 @@ class ShellTest : public QObject {
             QVERIFY2(!child->objectName().isEmpty(), "every control has an object name");
             QVERIFY2(!child->accessibleName().isEmpty(), qPrintable(child->objectName()));
             for (QWidget* other : controls) {
+                // A group frame comes before the controls it holds, beneath them.
+                if (qobject_cast<QGroupBox*>(other) &&
+                    other->geometry().contains(child->geometry()))
+                    continue;
                 QVERIFY2(
                     !child->geometry().intersects(other->geometry()),
                     qPrintable(child->objectName() + QStringLiteral(" / ") + other->objectName()));

@@ -5,8 +5,11 @@
 #include "pages/constants_page.h"
 #include "pages/cover_page.h"
 #include "pages/custom_expr_page.h"
+#include "pages/determinant_page.h"
 #include "pages/expr_calc_page.h"
 #include "pages/graph_page.h"
+#include "pages/linear_system_page.h"
+#include "pages/matrix_page.h"
 #include "pages/polynomial_page.h"
 #include "pages/statistics_page.h"
 
@@ -32,15 +35,15 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
     {0, 32776, "表达式计算", A, 1, ":/res/toolbar/calculator.svg",
      "可直接输入表达式进行计算的计算器，提供了丰富的函数", &Create<CExprCalcPage>},
     {1, 32778, "与矩阵有关的运算", A, 2, ":/res/toolbar/matrix.svg", "与矩阵有关的一系列计算",
-     &Create<CEmptyPage>},
+     &Create<CMatrixPage>},
     {2, 32779, "解行列式", A, 3, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
-     &Create<CEmptyPage>},
+     &Create<CDeterminantPage>},
     {3, 32780, "定积分与微分的计算", A, 4, ":/res/toolbar/calculus.svg", "求定积分与微分",
      &Create<CEmptyPage>},
     {4, 32781, "数列求和与求积", A, 5, ":/res/toolbar/series.svg", "数列求和与求积，可指定步长",
      &Create<CEmptyPage>},
     {5, 32784, "解多元线性方程组", A, 6, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
-     &Create<CEmptyPage>},
+     &Create<CLinearSystemPage>},
     {6, 32785, "统计计算", A, 7, ":/res/toolbar/statistics.svg", "常用的统计计算",
      &Create<CStatisticsPage>},
     {7, 32786, "自定义表达式", A, 8, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",

@@ -1,0 +1,36 @@
+// The determinant page: what lands in the result box, the order box and
+// message boxes, and where Enter evaluates.
+#include "common/common_messages.h"
+#include "linalg/linalg_messages.h"
+#include "linalg_page_test_support.h"
+
+using namespace zentova;
+using namespace zentova::testing;
+
+class DeterminantPageTest : public QObject {
+    Q_OBJECT
+    LinalgPage page_{{},
+                     2,
+                     {"determinantOrderBox", "determinantMatrixBox"},
+                     {"determinantResultBox", "determinantOrderBox"}};
+
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { page_.Open(); }
+    void cleanup() { page_.fixture.Close(); }
+
+    // Messages, then the result and order boxes, after each input in turn.
+    void evaluate() {
+        QCOMPARE(page_.Shown(), "0|0");
+        page_.Expect("1|5|determinantEvaluateButton", "5|1");
+        // An order that is no integer: the last order read, the text just typed.
+        page_.Expect("|7 8|determinantEvaluateButton", Text(msg::kEnterInteger) + "|7|1");
+        page_.Expect("0|1 2|determinantOrderBox", Text(msg::kEnterDeterminantOrder) + "|7|0");
+        page_.Expect("02|1 2 3|determinantOrderBox", Text(msg::kDeterminantCountWrong) + "|7|02");
+        page_.Expect("02|0 1 1 0|determinantMatrixBox", "7|02");
+        page_.Expect("02|0 1 1 0|determinantEvaluateButton", "-1|2");
+    }
+};
+
+QTEST_MAIN(DeterminantPageTest)
+#include "determinant_page_test.moc"

@@ -1,0 +1,62 @@
+// The linear system page: what lands in the list, the count box and message
+// boxes, where Enter solves, and a pasted order-100 system with its timing.
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+
+#include "common/common_messages.h"
+#include "linalg/linalg_messages.h"
+#include "linalg_page_test_support.h"
+
+using namespace zentova;
+using namespace zentova::testing;
+
+class LinearSystemPageTest : public QObject {
+    Q_OBJECT
+    LinalgPage page_{{},
+                     5,
+                     {"systemUnknownsBox", "systemCoefficientBox"},
+                     {"systemSolutionList", "systemUnknownsBox"}};
+
+  private slots:
+    void initTestCase() { PrepareApplication(); }
+    void init() { page_.Open(); }
+    void cleanup() { page_.fixture.Close(); }
+
+    // Messages, then the lines and the count box, after each input in turn.
+    void solve() {
+        QCOMPARE(page_.Shown(), "0");
+        page_.Expect("1|2 5|systemSolveButton", "x0 = 2.5|1");
+        // A count that is no integer: the last count read, the text just typed.
+        page_.Expect("|4 6|systemSolveButton", Text(msg::kEnterInteger) + "|x0 = 1.5|1");
+        page_.Expect("0|1 2|systemUnknownsBox", Text(msg::kEnterUnknownCount) + "|x0 = 1.5|0");
+        page_.Expect("02|1 1 3 1 -1 1|systemCoefficientBox", "x0 = 1.5|02");
+        page_.Expect("02|1 1 3 1 -1 1|systemUnknownsBox", "x0 = 2|x1 = 1|2");
+        page_.Expect("02|1 2 3|systemSolveButton", Text(msg::kCoefficientCountWrong) + "|02");
+        page_.Expect("02|1 2 3 2 4 6|systemSolveButton", Text(msg::kNoUniqueSolution) + "|2");
+        // Sorted as text, so that x10 stands between x1 and x2.
+        QVERIFY(qobject_cast<QListWidget*>(page_.Find("systemSolutionList"))->isSortingEnabled());
+    }
+
+    void pastedOrder100() {
+        QString text;  // strongly diagonal, in mixed number forms and separators
+        for (int i = 0; i < 100 * 101; ++i)
+            text += (i % 102 == 0 ? QStringLiteral("2.5e3") : QString::number(i % 11 - 5)) +
+                    (i % 3 == 0       ? QStringLiteral("，")
+                     : i % 101 == 100 ? "\r\n"
+                                      : ", ");
+        QApplication::clipboard()->setText(text);
+        QElapsedTimer timer;
+        timer.start();
+        page_.Find("systemCoefficientBox")->setFocus();
+        QTest::keySequence(page_.Find("systemCoefficientBox"), QKeySequence::Paste);
+        page_.Type({"100"});
+        QTest::mouseClick(page_.Find("systemSolveButton"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        qInfo("paste and solve at order 100: %lld ms", static_cast<long long>(timer.elapsed()));
+        QCOMPARE(page_.Shown().count(QLatin1Char('|')), 100);
+    }
+};
+
+QTEST_MAIN(LinearSystemPageTest)
+#include "linear_system_page_test.moc"
