@@ -294,6 +294,19 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"NegativeRange", -1e16, -1e16 + 4, 2, true}),
     testing::RowName());
 
+TEST(WorkSize, CountsTheMostEvaluations) {
+    constexpr std::uint64_t kBeyond = ~std::uint64_t{0};
+    EXPECT_EQ(IntegralEvaluations(1), 2u);
+    EXPECT_EQ(IntegralEvaluations(10), 513u);
+    EXPECT_EQ(IntegralEvaluations(65), kBeyond);
+    EXPECT_EQ(DerivativeEvaluations(10), 20u);
+    EXPECT_EQ(DerivativeEvaluations(-1), 0u);
+    EXPECT_EQ(SeriesTermCount(1, 100, 1), 100u);
+    EXPECT_EQ(SeriesTermCount(5, 1, 0), 0u);
+    EXPECT_EQ(SeriesTermCount(0, 1, -0.5), kBeyond);
+    EXPECT_EQ(SeriesTermCount(0, 1, NAN), kBeyond);
+}
+
 TEST(Stop, EndsComputationsOfMinutesPromptly) {
     FunctionOfX f = WithText("x*sin(x)");
     EXPECT_TRUE(
