@@ -3,6 +3,7 @@
 // fixed window and the About box.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -271,6 +272,7 @@ class ShellTest : public QObject {
             QVERIFY2(page->rect().contains(child->geometry()), qPrintable(child->objectName()));
             QVERIFY2(!child->objectName().isEmpty(), "every control has an object name");
             QVERIFY2(!child->accessibleName().isEmpty(), qPrintable(child->objectName()));
+            if (qobject_cast<QGroupBox*>(child) != nullptr) continue;  // lies around its controls
             for (QWidget* other : controls) {
                 QVERIFY2(
                     !child->geometry().intersects(other->geometry()),
