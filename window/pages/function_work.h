@@ -8,10 +8,10 @@
 namespace zentova {
 
 // One function value costs about 0.25 us plus 15 ns for each character of
-// the text on a busy machine, so this much work ends within about 30 ms: the
-// window keeps the work that takes less on its own thread, where the result
-// shows at once and the button never changes.
-inline constexpr std::uint64_t kQuickFunctionWork = 2'000'000;
+// its text, so this much work ends within about 15 ms, twice that on a busy
+// machine: such work stays on the window's thread, where its result shows at
+// once and the button never changes.
+inline constexpr std::uint64_t kQuickFunctionWork = 1'000'000;
 
 inline bool FunctionWorkMayBeLong(std::uint64_t evaluations, std::size_t textLength) {
     return evaluations > kQuickFunctionWork / (textLength + 16);
