@@ -1,6 +1,6 @@
 // The definite integral of a function of x between two limits, and its
-// derivative at a point: one half of the page each, every box rewritten with
-// the numbers as read after each evaluation.
+// derivative at a point: one half of the page each, each evaluation
+// rewriting every box with the numbers as read.
 #pragma once
 
 #include <QString>

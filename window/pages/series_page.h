@@ -1,6 +1,6 @@
 // The sum and the product of a function of x over x = start, start + step, ...
-// up to the end: one half of the page each, around a large Σ and Π, every box
-// rewritten with the numbers as read after each evaluation.
+// up to the end: one half of the page each around a large Σ and Π, each
+// evaluation rewriting every box with the numbers as read.
 #pragma once
 
 #include <QString>
