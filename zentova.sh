@@ -10,8 +10,8 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-    fonts-noto-cjk fonts-liberation xvfb xauth openbox
-    fonts-arphic-gbsn00lp
+    fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
+    xvfb xauth openbox
 )
 
 install_missing() {

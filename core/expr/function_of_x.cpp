@@ -28,24 +28,25 @@ bool IsAsciiLetter(char c) {
 
 constexpr std::uint64_t kCountBeyondReach = ~std::uint64_t{0};
 
-// The evaluation points of a Romberg integral that runs all `depth` passes:
-// both ends, then 2^(k-2) midpoints in pass k, 2^(depth-1) + 1 in all.
-std::uint64_t IntegralPoints(int depth) {
+}  // namespace
+
+// Both ends, then 2^(k-2) midpoints in pass k: 2^(depth-1) + 1 in all.
+std::uint64_t IntegralEvaluations(int depth) {
     if (depth < 2) return 2;
     if (depth > 64) return kCountBeyondReach;
     return (std::uint64_t{1} << (depth - 1)) + 1;
 }
 
-// The terms of a sum over a range that SeriesRangeProblem accepts, as the
-// exact arithmetic counts them; the running x may round to one more or less,
-// which only shifts the progress by a term.
-std::uint64_t SeriesTerms(double start, double end, double step) {
-    if (start > end) return 0;
-    const double terms = std::floor((end - start) / step) + 1.0;
-    return terms < 0x1p63 ? static_cast<std::uint64_t>(terms) : kCountBeyondReach;
+std::uint64_t DerivativeEvaluations(int depth) {
+    return depth > 0 ? 2 * static_cast<std::uint64_t>(depth) : 0;
 }
 
-}  // namespace
+std::uint64_t SeriesTermCount(double start, double end, double step) {
+    if (start > end) return 0;
+    const double terms = std::floor((end - start) / step) + 1.0;
+    // A negative or NaN count is a range that never ends.
+    return terms >= 0.0 && terms < 0x1p63 ? static_cast<std::uint64_t>(terms) : kCountBeyondReach;
+}
 
 double FunctionOfX::EvaluateAtX(double x) {
     char value[kSubstituteCapacity];
@@ -120,7 +121,7 @@ EvalResult FunctionOfX::EvaluateWithParameters(std::span<const double> values) c
 
 EvalResult FunctionOfX::DefiniteIntegral(double a, double b, double precision, int depth,
                                          TaskControl* control) {
-    TaskProgress progress(control, IntegralPoints(depth));
+    TaskProgress progress(control, IntegralEvaluations(depth));
     failed_ = false;
     double h = b - a;
     const double fa = EvaluateAtX(a);
@@ -207,7 +208,7 @@ EvalResult FunctionOfX::SeriesAccumulate(double start, double end, double step, 
     double accumulator = sum ? 0.0 : 1.0;
     failed_ = false;
     if (!SeriesRangeProblem(start, end, step).empty()) return {0.0, EvalStatus::Meaningless};
-    TaskProgress progress(control, SeriesTerms(start, end, step));
+    TaskProgress progress(control, SeriesTermCount(start, end, step));
     double x = start;
     if (!(start > end)) {
         for (;;) {

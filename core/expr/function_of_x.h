@@ -2,6 +2,7 @@
 // them (integral, derivative, sum and product).
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -58,6 +59,16 @@ class FunctionOfX {
     bool failed_ = false;
     EvalStatus failCode_ = EvalStatus::Ok;
 };
+
+// The most function values each computation takes: what a caller weighs
+// before running it where the user would wait. Beyond 2^64 the count is the
+// largest value.
+std::uint64_t IntegralEvaluations(int depth);
+std::uint64_t DerivativeEvaluations(int depth);
+// Terms of a sum or product over a range that SeriesRangeProblem accepts, as
+// exact arithmetic counts them (the running x may round to one more or less);
+// the largest value for a range it refuses.
+std::uint64_t SeriesTermCount(double start, double end, double step);
 
 // Why a sum or product over this range would never end (zero, negative or
 // vanishing step with start not above the end, an infinite or NaN bound), or

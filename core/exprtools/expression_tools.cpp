@@ -59,10 +59,14 @@ Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double p
     return OutcomeOf(function.Derivative(point, step, precision, depth, control));
 }
 
+std::string_view SeriesInputProblem(std::string_view text, double start, double end, double step) {
+    if (text.empty()) return msg::kEnterExpression;
+    return SeriesRangeProblem(start, end, step);
+}
+
 Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
                       double step, char op, TaskControl* control) {
-    if (text.empty()) return Outcome::Refused(msg::kEnterExpression);
-    if (const auto problem = SeriesRangeProblem(start, end, step); !problem.empty()) {
+    if (const auto problem = SeriesInputProblem(text, start, end, step); !problem.empty()) {
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);

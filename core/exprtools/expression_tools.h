@@ -36,8 +36,11 @@ Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double low
 Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
                           double precision, int depth, TaskControl* control = nullptr);
 
-// The sum and product page: an empty function is refused, and so is a range
-// whose running x can never pass the end.
+// The sum and product page's checks: an empty function is refused, then a
+// range whose running x can never pass the end; empty when both hold.
+std::string_view SeriesInputProblem(std::string_view text, double start, double end, double step);
+
+// The sum and product page: refuses what SeriesInputProblem refuses.
 Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
                       double step, char op, TaskControl* control = nullptr);
 

@@ -122,6 +122,9 @@ TEST(Series, RefusesEmptyFunctionAndEndlessRanges) {
     const Outcome blank = ComputeSeries(f, " ", 1, 2, 1, '+');
     EXPECT_EQ(blank.kind, Outcome::Kind::Failure);  // a blank text goes to the evaluator
     EXPECT_EQ(ComputeSeries(f, "x", 1, 100, 1, '+').text, "5050");
+    EXPECT_EQ(SeriesInputProblem("", 1, 2, 0), msg::kEnterExpression);  // before the range
+    EXPECT_EQ(SeriesInputProblem("x", 1, 2, 0), SeriesRangeProblem(1, 2, 0));
+    EXPECT_TRUE(SeriesInputProblem(" ", 5, 1, 0).empty());
 }
 
 TEST(ExpressionListProblems, EmptyListBeforeNoChoice) {

@@ -294,6 +294,12 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"NegativeRange", -1e16, -1e16 + 4, 2, true}),
     testing::RowName());
 
+TEST(WorkSize, CountsTheMostEvaluations) {
+    EXPECT_EQ(IntegralEvaluations(10) + DerivativeEvaluations(10), 533u);
+    EXPECT_EQ(SeriesTermCount(1, 100, 1), 100u);
+    EXPECT_EQ(SeriesTermCount(0, 1, -0.5) & IntegralEvaluations(65), ~std::uint64_t{0});
+}
+
 TEST(Stop, EndsComputationsOfMinutesPromptly) {
     FunctionOfX f = WithText("x*sin(x)");
     EXPECT_TRUE(

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -108,6 +109,20 @@ QLineEdit* MakeLineEdit(const ControlRow& row, QWidget& parent) {
     if (row.maxLength > 0) edit->setMaxLength(row.maxLength);
     edit->setAlignment(TextAlignment(row));
     return edit;
+}
+
+// A one-line box lower than its font's line: the page templates' 9-unit
+// boxes are 13 or 14 pixels high, and the CJK face that stands in for SimSun
+// has a 17-pixel line whose digits sit low, so the box would cut them off.
+// The line is moved up until the digits and capitals sit in the middle.
+void FitTextIntoLowBox(QLineEdit& edit) {
+    const QFontMetrics metrics(edit.font());
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    const int height = edit.height();
+    if (height - 2 * frame >= metrics.height()) return;
+    const int cap = metrics.capHeight();
+    const int lineTop = (height - cap) / 2 + cap - metrics.ascent();
+    edit.setTextMargins(0, lineTop - frame, 0, height - frame - lineTop - metrics.height());
 }
 
 QWidget* MakeMultiLine(const ControlRow& row, QWidget& parent) {
@@ -323,6 +338,7 @@ ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDe
         QRect place = DluRect(row.x, row.y, row.width, row.height);
         if (auto* combo = qobject_cast<QComboBox*>(control)) place = PlaceCombo(*combo, place);
         control->setGeometry(place);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) FitTextIntoLowBox(*edit);
 
         QString spoken = FromUtf8(row.accessibleName);
         const bool labelled = previousLabel != nullptr && IsBox(row.kind);

@@ -2,6 +2,7 @@
 
 #include "kit/page_base.h"
 #include "kit/pictures.h"
+#include "pages/calculus_page.h"
 #include "pages/constants_page.h"
 #include "pages/cover_page.h"
 #include "pages/custom_expr_page.h"
@@ -11,6 +12,7 @@
 #include "pages/linear_system_page.h"
 #include "pages/matrix_page.h"
 #include "pages/polynomial_page.h"
+#include "pages/series_page.h"
 #include "pages/statistics_page.h"
 
 namespace zentova {
@@ -39,9 +41,9 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
     {2, 32779, "解行列式", A, 3, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
      &Create<CDeterminantPage>},
     {3, 32780, "定积分与微分的计算", A, 4, ":/res/toolbar/calculus.svg", "求定积分与微分",
-     &Create<CEmptyPage>},
+     &Create<CCalculusPage>},
     {4, 32781, "数列求和与求积", A, 5, ":/res/toolbar/series.svg", "数列求和与求积，可指定步长",
-     &Create<CEmptyPage>},
+     &Create<CSeriesPage>},
     {5, 32784, "解多元线性方程组", A, 6, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
      &Create<CLinearSystemPage>},
     {6, 32785, "统计计算", A, 7, ":/res/toolbar/statistics.svg", "常用的统计计算",
