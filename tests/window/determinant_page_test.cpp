@@ -23,11 +23,11 @@ class DeterminantPageTest : public QObject {
     void evaluate() {
         QCOMPARE(page_.Shown(), "0|0");
         page_.Expect("1|5|determinantEvaluateButton", "5|1");
-        // An order that is no integer: the last order read, the text just typed.
-        page_.Expect("|7 8|determinantEvaluateButton", Text(msg::kEnterInteger) + "|7|1");
-        page_.Expect("0|1 2|determinantOrderBox", Text(msg::kEnterDeterminantOrder) + "|7|0");
-        page_.Expect("02|1 2 3|determinantOrderBox", Text(msg::kDeterminantCountWrong) + "|7|02");
-        page_.Expect("02|0 1 1 0|determinantMatrixBox", "7|02");
+        // An order that is no integer: a prompt, nothing evaluated.
+        page_.Expect("|7 8|determinantEvaluateButton", Text(msg::kEnterInteger) + "|5|");
+        page_.Expect("0|1 2|determinantOrderBox", Text(msg::kEnterDeterminantOrder) + "|5|0");
+        page_.Expect("02|1 2 3|determinantOrderBox", Text(msg::kDeterminantCountWrong) + "|5|02");
+        page_.Expect("02|0 1 1 0|determinantMatrixBox", "5|02");
         page_.Expect("02|0 1 1 0|determinantEvaluateButton", "-1|2");
     }
 };

@@ -75,12 +75,12 @@ class MatrixPageTest : public QObject {
         }
     }
 
-    // The size last read stays when a size box holds no integer; the texts
-    // typed are still the ones added and shown.
+    // A size box without an integer prompts and nothing is added; what was
+    // typed stays as typed.
     void sizeWithoutIntegerKeepsTyping() {
         page_.Type({"1 2 3 4", "A", "2", "2", "matrixAddButton"});
         page_.Expect("5 6 7 8|B|2||matrixAddButton",
-                     Text(msg::kEnterInteger) + "|5 6 7 8|B|2|2|0|A|B|1|A|B|-1");
+                     Text(msg::kEnterInteger) + "|5 6 7 8|B|2||0|A|0|A|-1");
     }
 };
 

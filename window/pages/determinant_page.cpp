@@ -49,9 +49,10 @@ CDeterminantPage::CDeterminantPage(CDesktop& desktop, QWidget* parent)
 
 void CDeterminantPage::Evaluate() {
     // The result box is only written: it holds what the page computed, never
-    // input. An order box without an integer keeps the last order read.
+    // input. An order box without an integer prompts and stops: a result for
+    // an order other than the one on show would pass for the box's.
     matrix_ = ReadText(det_id::kMatrix);
-    ReadInt(det_id::kOrder, order_);
+    if (!ReadInt(det_id::kOrder, order_)) return;
     if (!ShowOutcome(EvaluateDeterminantText(order_, matrix_.toStdString()), det_id::kResult)) {
         return;
     }

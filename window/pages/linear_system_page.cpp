@@ -53,12 +53,12 @@ QListWidget* CLinearSystemPage::Solutions() const {
     return ControlAs<QListWidget>(linsys_id::kSolutions);
 }
 
-void CLinearSystemPage::ReadBoxes() {
-    // A count box without an integer keeps the count of the last reading, but
-    // the coefficients are read all the same: writing the boxes back must not
-    // put an older matrix over the one just typed.
-    ReadInt(linsys_id::kUnknowns, unknowns_);
+bool CLinearSystemPage::ReadBoxes() {
+    // A count box without an integer prompts and the solving stops, so that no
+    // solution shows for a count other than the one on show; the coefficients
+    // are read all the same, so that nothing typed is ever written over.
     coefficients_ = ReadText(linsys_id::kCoefficients);
+    return ReadInt(linsys_id::kUnknowns, unknowns_);
 }
 
 void CLinearSystemPage::WriteBoxes() {
@@ -67,7 +67,7 @@ void CLinearSystemPage::WriteBoxes() {
 }
 
 void CLinearSystemPage::Solve() {
-    ReadBoxes();
+    if (!ReadBoxes()) return;
     const LinearSystemAnswer answer = SolveLinearSystemText(unknowns_, coefficients_.toStdString());
     if (answer.listCleared) Solutions()->clear();
     if (answer.outcome.kind == Outcome::Kind::Value) {

@@ -28,7 +28,7 @@ class CLinearSystemPage : public CPageBase {
     void Solve();
 
   private:
-    void ReadBoxes();
+    bool ReadBoxes();  // false after a count box without an integer
     void WriteBoxes();
     QListWidget* Solutions() const;
 

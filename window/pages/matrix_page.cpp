@@ -113,17 +113,19 @@ QComboBox* CMatrixPage::Combo(int id) const {
     return ControlAs<QComboBox>(id);
 }
 
-void CMatrixPage::ReadBoxes() {
+bool CMatrixPage::ReadBoxes() {
     MatrixEditor& editor = workbench_.editor();
-    // A size box without an integer keeps its last value and the reading of
-    // numbers stops there, but the texts are read all the same: writing the
-    // editor back must not put older texts over what was just typed. The rank
-    // box only shows what the echelon form found; it is never read.
-    if (ReadInt(matrix_id::kCols, editor.cols)) ReadInt(matrix_id::kRows, editor.rows);
+    // The texts are read first, so that writing the editor back never puts
+    // older texts over what was just typed. A size box without an integer
+    // prompts, keeps its last value and stops the reading of numbers; the
+    // caller then stops too, so that no matrix is stored with a size other
+    // than the one on show. The rank box only shows what the echelon form
+    // found; it is never read.
     editor.text = ReadText(matrix_id::kText).toStdString();
     editor.name = ReadText(matrix_id::kName).toStdString();
     editor.autoFormat = ControlAs<QCheckBox>(matrix_id::kAutoFormat)->isChecked();
     ReadOperands();
+    return ReadInt(matrix_id::kCols, editor.cols) && ReadInt(matrix_id::kRows, editor.rows);
 }
 
 void CMatrixPage::ReadOperands() {
@@ -182,18 +184,19 @@ bool CMatrixPage::AskYesNo(std::string_view question) {
 }
 
 void CMatrixPage::Add() {
-    ReadBoxes();
+    if (!ReadBoxes()) return;
     Finish(workbench_.Add([this](std::string_view question) { return AskYesNo(question); }));
 }
 
 void CMatrixPage::Delete() {
-    ReadBoxes();
+    if (!ReadBoxes()) return;
     Finish(workbench_.Delete([this](std::string_view question) { return AskYesNo(question); }));
 }
 
 void CMatrixPage::Select(int index) {
     // Picking the item already shown changes nothing, so typing is kept.
     if (index == workbench_.current()) return;
+    // Whatever the size boxes hold, the pick replaces the editor.
     ReadBoxes();
     Finish(workbench_.Select(index));
 }

@@ -51,7 +51,7 @@ class CMatrixPage : public CPageBase {
     void Operate(MatrixOpKind kind);
 
   private:
-    void ReadBoxes();
+    bool ReadBoxes();  // false after a size box without an integer
     void ReadOperands();
     void WriteBoxes();
     void ShowLists();
