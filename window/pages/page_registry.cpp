@@ -4,6 +4,7 @@
 #include "kit/pictures.h"
 #include "pages/cover_page.h"
 #include "pages/expr_calc_page.h"
+#include "pages/logic_page.h"
 
 namespace zentova {
 namespace {
@@ -47,7 +48,7 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
      &Create<CEmptyPage>},
     {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
     {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
-     &Create<CEmptyPage>},
+     &Create<CLogicPage>},
 }};
 
 }  // namespace
