@@ -157,11 +157,13 @@ bool NormalFormStream::Next(std::string& piece, TaskControl* control) {
     }
 }
 
-std::string NormalFormStream::Collect(TaskControl* control) {
+std::optional<std::string> NormalFormStream::Collect(TaskControl* control, std::size_t maxLength) {
     std::string text;
     std::string piece;
-    while (Next(piece, control))
+    while (Next(piece, control)) {
+        if (piece.size() > maxLength - text.size()) return std::nullopt;
         text += piece;
+    }
     if (control != nullptr && !control->StopRequested()) {
         control->SetDone(BlockCount(prepared_.formula.assignmentCount()));
     }
@@ -180,12 +182,17 @@ std::optional<NormalFormStream> MakeNormalForm(std::string_view formula, NormalF
     return NormalFormStream(std::move(*prepared), form);
 }
 
-Outcome ComputeNormalForm(std::string_view formula, NormalForm form, TaskControl* control) {
+Outcome ComputeNormalForm(std::string_view formula, NormalForm form, TaskControl* control,
+                          std::size_t maxLength) {
     std::optional<NormalFormStream> stream = MakeNormalForm(formula, form);
     if (!stream) return Outcome::Refused(msg::kFormulaInputError);
-    std::string text = stream->Collect(control);
+    std::optional<std::string> text = stream->Collect(control, maxLength);
     if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
-    return Outcome::Value(std::move(text));
+    if (!text) {
+        return Outcome::Refused(form == NormalForm::Conjunctive ? msg::kConjunctiveFormTooLong
+                                                                : msg::kDisjunctiveFormTooLong);
+    }
+    return Outcome::Value(std::move(*text));
 }
 
 Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2,

@@ -4,7 +4,9 @@
 // that 2^26 of them never have to be held at once.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +53,8 @@ class TruthTableStream {
     bool blockValid_ = false;
 };
 
+inline constexpr std::size_t kNoLengthLimit = std::numeric_limits<std::size_t>::max();
+
 enum class NormalForm {
     Conjunctive,  // one clause per assignment where the formula is 0
     Disjunctive,  // one term per assignment where the formula is 1
@@ -66,8 +70,10 @@ class NormalFormStream {
     // The next piece, false after the last. With `control`, progress counts
     // blocks of assignments searched, and a stop also returns false.
     bool Next(std::string& piece, TaskControl* control = nullptr);
-    // The whole form as one text; after a stop, only its beginning.
-    std::string Collect(TaskControl* control = nullptr);
+    // The whole form as one text; after a stop, only its beginning. Empty as
+    // soon as the text would pass `maxLength` characters.
+    std::optional<std::string> Collect(TaskControl* control = nullptr,
+                                       std::size_t maxLength = kNoLengthLimit);
 
   private:
     PreparedFormula prepared_;
@@ -83,12 +89,23 @@ class NormalFormStream {
 std::optional<TruthTableStream> MakeTruthTable(std::string_view formula);
 std::optional<NormalFormStream> MakeNormalForm(std::string_view formula, NormalForm form);
 
+// The longest normal form a box shows; the messages of msg:: that refuse a
+// longer one name the number. A full form over 26 variables is 2^26 clauses of
+// up to 80 characters, some 5 GB, and nobody reads even a thousandth of it.
+// 100,000 characters are some fifty printed pages, still selected and copied
+// at once, and a box lays them out in about a tenth of a second. Every form of
+// a formula of up to 11 variables fits: at most 2048 clauses of 35 characters.
+inline constexpr std::size_t kMaxShownNormalFormLength = 100000;
+
 // The three below report to `control` when given, with progress in blocks of
 // assignments; a stopped one is a failure to discard.
 
-// The whole normal form text, or the refusal.
-Outcome ComputeNormalForm(std::string_view formula, NormalForm form,
-                          TaskControl* control = nullptr);
+// The whole normal form text, or the refusal: msg::kFormulaInputError for a
+// refused formula, msg::kConjunctiveFormTooLong or kDisjunctiveFormTooLong as
+// soon as the text would pass `maxLength` characters, so that a form too long
+// to show is never built whole.
+Outcome ComputeNormalForm(std::string_view formula, NormalForm form, TaskControl* control = nullptr,
+                          std::size_t maxLength = kNoLengthLimit);
 
 // Over the joint variables of both formulas: a value naming the outcome, or
 // the refusal when either formula is refused.

@@ -125,6 +125,18 @@ TEST(Refusals, OverLongFormula) {
     EXPECT_TRUE(CheckEquivalence("A", formula).refused());
 }
 
+// 11 variables give 60,415 characters; 12 give 131,071, refused early.
+TEST(NormalFormBound, RefusesWhatPassesIt) {
+    EXPECT_EQ(ComputeNormalForm("A>B", kDnf, nullptr, 20).text, "(~A^~B)v(~A^B)v(A^B)");
+    EXPECT_EQ(ComputeNormalForm("A>B", kDnf, nullptr, 19).text, msg::kDisjunctiveFormTooLong);
+    EXPECT_EQ(ComputeNormalForm("A>B", kCnf, nullptr, 5).text, msg::kConjunctiveFormTooLong);
+    const std::string f = "Av~AvBvCvDvEvFvGvHvIvJvK";
+    EXPECT_EQ(ComputeNormalForm(f, kDnf, nullptr, kMaxShownNormalFormLength).text.size(), 60415u);
+    TaskControl control;
+    EXPECT_TRUE(ComputeNormalForm(f + "vL", kDnf, &control, kMaxShownNormalFormLength).refused());
+    EXPECT_LT(control.Fraction(), 1.0);
+}
+
 // Searches of all 2^26 assignments of a formula as long as a formula may be,
 // which find nothing to end them early.
 TEST(Stop, EndsLongSearchesPromptly) {

@@ -1,7 +1,6 @@
 #include "pages/page_registry.h"
 
 #include "kit/page_base.h"
-#include "kit/pictures.h"
 #include "pages/calculus_page.h"
 #include "pages/constants_page.h"
 #include "pages/cover_page.h"
@@ -10,6 +9,7 @@
 #include "pages/expr_calc_page.h"
 #include "pages/graph_page.h"
 #include "pages/linear_system_page.h"
+#include "pages/logic_page.h"
 #include "pages/matrix_page.h"
 #include "pages/polynomial_page.h"
 #include "pages/series_page.h"
@@ -22,13 +22,6 @@ template <class Page>
 CPageBase* Create(CDesktop& desktop, QWidget* parent) {
     return new Page(desktop, parent);
 }
-
-// An empty page over the common background, for the pages not built yet.
-class CEmptyPage : public CPageBase {
-  public:
-    CEmptyPage(CDesktop& desktop, QWidget* parent)
-        : CPageBase(desktop, parent, picture::kPageBackground) {}
-};
 
 constexpr ToolbarSet A = ToolbarSet::A;
 constexpr ToolbarSet B = ToolbarSet::B;
@@ -58,7 +51,7 @@ constexpr std::array<PageEntry, kPageCount> kPages{{
      &Create<CPolynomialPage>},
     {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
     {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
-     &Create<CEmptyPage>},
+     &Create<CLogicPage>},
 }};
 
 }  // namespace

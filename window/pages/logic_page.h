@@ -1,0 +1,61 @@
+// Propositional logic: the truth table of formula 1, whether formula 1 is
+// equivalent to or implies formula 2, and the principal normal forms of
+// formula 1. The table's lines are made as they are shown; the searches over
+// many variables run on a worker, stopped by their own buttons.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "kit/page_base.h"
+#include "logic/logic_tools.h"
+
+namespace zentova {
+
+class CPageTask;
+class CVirtualList;
+
+namespace logic_id {
+inline constexpr int kTitle = 1142;
+inline constexpr int kHelp = 1133;
+inline constexpr int kFormula1Label = 1153;
+inline constexpr int kFormula1 = 1151;
+inline constexpr int kFormula2Label = 1154;
+inline constexpr int kFormula2 = 1161;
+inline constexpr int kTruthTableButton = 1156;
+inline constexpr int kTruthTable = 1155;
+inline constexpr int kEquivalenceButton = 1157;
+inline constexpr int kImplicationButton = 1158;
+inline constexpr int kConjunctiveButton = 1159;
+inline constexpr int kConjunctive = 1152;
+inline constexpr int kDisjunctiveButton = 1160;
+inline constexpr int kDisjunctive = 1162;
+}  // namespace logic_id
+
+class CLogicPage : public CPageBase {
+    Q_OBJECT
+  public:
+    CLogicPage(CDesktop& desktop, QWidget* parent);
+    ~CLogicPage() override;
+
+    void ShowTruthTable();
+    void TestEquivalence();
+    void TestImplication();
+    void ShowNormalForm(NormalForm form);
+
+  private:
+    using Check = Outcome (*)(std::string_view, std::string_view, TaskControl*);
+
+    void ReadState();
+    void Compare(CPageTask& task, Check check);
+    CVirtualList* TruthTable() const;
+
+    QString formula1_;
+    QString formula2_;
+    std::unique_ptr<CPageTask> equivalenceTask_;
+    std::unique_ptr<CPageTask> implicationTask_;
+    std::unique_ptr<CPageTask> conjunctiveTask_;
+    std::unique_ptr<CPageTask> disjunctiveTask_;
+};
+
+}  // namespace zentova
