@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 
 #include "kit/control_factory.h"
 #include "kit/control_table.h"
@@ -111,6 +112,12 @@ class CPageBase : public QWidget {
 // Sends key presses and focus changes of page controls to their page. The view
 // installs one for the application; it ends with its owner.
 void InstallPageKeyRouter(QObject* owner);
+
+// A text of the core (a message, a result line) as the widgets take it: the
+// core writes UTF-8.
+inline QString CoreText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The page's font: 9-point Song style where the system has it, else the CJK
 // sans face, both 12 pixels.

@@ -67,10 +67,6 @@ const std::array<ControlRow, 26> kControls{{
         .WithOptions(kHidden),
 }};
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CCalculusPage::CCalculusPage(CDesktop& desktop, QWidget* parent)
@@ -132,7 +128,7 @@ void CCalculusPage::WriteAll() {
 // than when its result arrives: what the person types meanwhile stays.
 bool CCalculusPage::Accepts(double precision, int depth) {
     const std::string_view problem = CalculusInputProblem(precision, depth);
-    if (!problem.empty()) Desktop().Inform(this, FromView(problem));
+    if (!problem.empty()) Desktop().Inform(this, CoreText(problem));
     WriteAll();
     return problem.empty();
 }

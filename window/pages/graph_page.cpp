@@ -43,10 +43,6 @@ constexpr ControlRow kRows[] = {
         .WithName("关键路径长"),
 };
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The matrix texts of the core end their lines in "\r\n"; a box keeps "\n".
 QString BoxLines(const std::string& text) {
     QString lines = QString::fromStdString(text);
@@ -105,7 +101,7 @@ bool CGraphPage::ReadInputs() {
 
 bool CGraphPage::Refused(const Outcome& outcome) {
     if (!outcome.refused()) return false;
-    Desktop().Inform(this, Text(outcome.text));
+    Desktop().Inform(this, CoreText(outcome.text));
     return true;
 }
 
@@ -123,7 +119,7 @@ void CGraphPage::ShortestPath() {
         ComputeShortestPath(graph_, nodeCount_, matrixText_, from_, to_);
     if (Refused(report.outcome)) return;
     WriteDouble(kShortestLength, report.length);
-    WriteText(kPath, Text(report.pathText));
+    WriteText(kPath, CoreText(report.pathText));
 }
 
 void CGraphPage::CriticalPath() {

@@ -96,10 +96,6 @@ constexpr ControlRow kRows[] = {
         .WithOptions(option::kWrap),
 };
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CLogicPage::CLogicPage(CDesktop& desktop, QWidget* parent)
@@ -153,7 +149,7 @@ void CLogicPage::ShowTruthTable() {
     ReadState();
     std::optional<TruthTableStream> made = MakeTruthTable(formula1_.toStdString());
     if (!made) {
-        Desktop().Inform(this, FromView(msg::kFormulaInputError));
+        Desktop().Inform(this, CoreText(msg::kFormulaInputError));
         return;
     }
     // The list asks for the lines it draws: the header, then one line per
@@ -179,7 +175,7 @@ void CLogicPage::Compare(CPageTask& task, Check check) {
     std::string second = formula2_.toStdString();
     VariableList variables;
     if (!ValidateFormulaPair(first, second, variables)) {
-        Desktop().Inform(this, FromView(msg::kFormulaInputError));
+        Desktop().Inform(this, CoreText(msg::kFormulaInputError));
         return;
     }
     task.Run(
@@ -202,7 +198,7 @@ void CLogicPage::ShowNormalForm(NormalForm form) {
     std::string formula = formula1_.toStdString();
     const std::optional<PreparedFormula> prepared = PrepareFormula(formula);
     if (!prepared) {
-        Desktop().Inform(this, FromView(msg::kFormulaInputError));
+        Desktop().Inform(this, CoreText(msg::kFormulaInputError));
         return;
     }
     const int box = conjunctive ? id::kConjunctive : id::kDisjunctive;

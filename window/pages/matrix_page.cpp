@@ -178,9 +178,7 @@ void CMatrixPage::Finish(const WorkbenchAnswer& answer) {
 }
 
 bool CMatrixPage::AskYesNo(std::string_view question) {
-    return Desktop().Ask(
-        this, QString(),
-        QString::fromUtf8(question.data(), static_cast<qsizetype>(question.size())));
+    return Desktop().Ask(this, QString(), CoreText(question));
 }
 
 void CMatrixPage::Add() {

@@ -27,10 +27,6 @@ constexpr FontSpec kTypesetFont{kArialFamilies, 13};
 constexpr int kExponentPixels = 10;
 constexpr qreal kExponentRaisePercent = 65;
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr char kHintText[] =
     "多项式的字母一律用小写，指数跟在字母后面，一律为正数，多项式之间用*分隔，不要加括号，"
     "输入时不要留空格\n"
@@ -97,7 +93,7 @@ void CPolynomialPage::Compute() {
     if (task_->StopIfRunning()) return;
     const std::string input = ReadText(kInput).toStdString();
     if (const auto problem = PolynomialInputProblem(input); !problem.empty()) {
-        Desktop().Inform(this, Text(problem));
+        Desktop().Inform(this, CoreText(problem));
         return;
     }
     PolyEngine* engine = &engine_;
@@ -108,7 +104,7 @@ void CPolynomialPage::Compute() {
                 case PolyStatus::Ok:
                     return [this, product] { ShowProduct(*product); };
                 case PolyStatus::Overflow:
-                    return [this] { Desktop().Inform(this, Text(msg::kPolynomialOverflow)); };
+                    return [this] { Desktop().Inform(this, CoreText(msg::kPolynomialOverflow)); };
                 case PolyStatus::Stopped:
                     break;
             }

@@ -63,10 +63,6 @@ const std::array<ControlRow, 18> kControls{{
     {kProductStep, K::Edit, "productStepBox", "", 160, 215, 40, 9},
 }};
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 CSeriesPage::CSeriesPage(CDesktop& desktop, QWidget* parent)
@@ -133,7 +129,7 @@ void CSeriesPage::Evaluate(Half& half, CPageTask& task) {
     const double end = half.end;
     const double step = half.step;
     const std::string_view problem = SeriesInputProblem(text, start, end, step);
-    if (!problem.empty()) Desktop().Inform(this, FromView(problem));
+    if (!problem.empty()) Desktop().Inform(this, CoreText(problem));
     WriteAll();
     if (!problem.empty()) return;
     task.Run(
