@@ -297,15 +297,15 @@ QRect PlaceCombo(QComboBox& combo, QRect dropped) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& face) {
     QFont font;
     QStringList families;
-    for (const char* family : spec.families)
+    for (const char* family : face.families)
         families << FromUtf8(family);
     font.setFamilies(families);
-    font.setPixelSize(spec.pixelSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
-    if (spec.stretch != 100) font.setStretch(spec.stretch);
+    font.setPixelSize(face.pixelSize);
+    font.setWeight(static_cast<QFont::Weight>(face.weight));
+    if (face.stretch != 100) font.setStretch(face.stretch);
     return font;
 }
 

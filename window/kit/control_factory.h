@@ -23,7 +23,7 @@ using ControlMap = QMap<int, QWidget*>;
 // a label becomes the label's buddy, so that the label's mnemonic reaches it.
 ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDesktop& desktop);
 
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& face);
 
 // A caption as a screen reader should say it: without the mnemonic, be it
 // "&" inside the text or a "(&X)" after it, and without a final colon.

@@ -96,9 +96,9 @@ struct ControlRow {
         row.accessibleName = spoken;
         return row;
     }
-    constexpr ControlRow WithFont(const FontSpec& spec) const {
+    constexpr ControlRow WithFont(const FontSpec& face) const {
         ControlRow row = *this;
-        row.font = &spec;
+        row.font = &face;
         return row;
     }
     constexpr ControlRow WithOptions(unsigned added) const {
