@@ -3,6 +3,7 @@
 #   ./zentova.sh run    install what is missing, build, start the program
 #   ./zentova.sh test   install what is missing, build, run every test
 #                       (normal build, then the ASan + UBSan build)
+#   ./zentova.sh package  install what is missing, build, make the .deb in build/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
@@ -12,6 +13,7 @@ PACKAGES=(
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
     xvfb xauth openbox
+    help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev
 )
 
 install_missing() {
@@ -71,8 +73,14 @@ case "${1:-}" in
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             run_tests build/asan
         ;;
+    package)
+        install_missing
+        build build/release -DCMAKE_BUILD_TYPE=Release
+        (cd build/release && cpack -B "$PWD/.." >/dev/null)
+        ls build/zentova_*.deb
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|package" >&2
         exit 2
         ;;
 esac
