@@ -13,7 +13,7 @@ PACKAGES=(
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
     xvfb xauth openbox
-    help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev
+    qt6-translations-l10n help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev
 )
 
 install_missing() {

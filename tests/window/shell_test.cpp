@@ -82,6 +82,12 @@ class ShellTest : public QObject {
 
     void init() { fixture_.Open(); }
 
+    // What Qt itself shows (a box's context menu, file dialogs) reads Chinese.
+    void qtTextsAreChinese() {
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("复制(&C)"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("打开"));
+    }
+
     void cleanup() { fixture_.Close(); }
 
     void startsOnTheCoverWithSetA() {

@@ -1,8 +1,11 @@
 #include "shell/zentova_app.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QToolTip>
+#include <QTranslator>
 #include <clocale>
 
 #include "kit/page_base.h"
@@ -34,6 +37,24 @@ void CZentovaApp::Prepare() {
     }
     QApplication::setFont(PageFont());
     QToolTip::setFont(PageFont());
+    LoadQtTranslation();
+}
+
+void CZentovaApp::LoadQtTranslation() {
+    // Every text of the program is Chinese, so what Qt itself supplies (file
+    // dialogs, the context menus of boxes, standard buttons) is too, whatever
+    // the user's locale. Without the translation package the texts stay
+    // English and nothing else changes.
+    static QTranslator* translator = nullptr;
+    if (translator != nullptr) return;
+    auto* loaded = new QTranslator(qApp);
+    if (loaded->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(loaded);
+        translator = loaded;
+    } else {
+        delete loaded;
+    }
 }
 
 bool CZentovaApp::InitInstance() {

@@ -27,6 +27,9 @@ class CZentovaApp : public QApplication {
     // C number formatting, the style, the fonts and the resources.
     static void Prepare();
 
+    // Qt's own texts in Chinese, once per process.
+    static void LoadQtTranslation();
+
   private:
     PageTableView pages_;
     CQtDesktop desktop_;
