@@ -129,8 +129,11 @@ void AddAxes(QChart& chart, Range x, Range y) {
     axisY->setRange(y.low, y.high);
     axisX->setTitleText(QStringLiteral("x"));
     axisY->setTitleText(QStringLiteral("y"));
+    // Fewer ticks up the side than along the bottom: a label that has no room
+    // is elided to dots, and a chart is wider than it is high.
+    axisX->setTickCount(9);
+    axisY->setTickCount(6);
     for (QValueAxis* axis : {axisX, axisY}) {
-        axis->setTickCount(9);
         axis->setMinorTickCount(1);
         axis->setLabelFormat(QStringLiteral("%.4g"));
         axis->applyNiceNumbers();
@@ -258,7 +261,7 @@ CPlotWindow::CPlotWindow(CDesktop& desktop, QWidget* parent)
     connect(png, &QPushButton::clicked, this, &CPlotWindow::ExportPng);
     connect(svg, &QPushButton::clicked, this, &CPlotWindow::ExportSvg);
     connect(reset, &QPushButton::clicked, this, &CPlotWindow::ResetZoom);
-    resize(720, 760);
+    resize(720, 680);
 }
 
 void CPlotWindow::ShowRequest(const PlotRequest& request) {
