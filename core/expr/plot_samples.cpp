@@ -26,10 +26,11 @@ std::vector<PlotPoint> SampleFunction(std::string_view text, double from, double
     function.SetFunctionText(text);
     points.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        // Computed from the ends rather than accumulated, so the last point is
-        // `to` itself.
+        // Weighted from the ends rather than accumulated, so the ends are
+        // `from` and `to` themselves, and limits near the largest doubles do
+        // not overflow their difference into NaN points.
         const double t = count == 1 ? 0.0 : static_cast<double>(i) / (count - 1);
-        const double x = i == count - 1 && count > 1 ? to : from + (to - from) * t;
+        const double x = from * (1.0 - t) + to * t;
         points.push_back({x, ValueAt(function, x)});
     }
     return points;

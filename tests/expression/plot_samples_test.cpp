@@ -20,6 +20,8 @@ TEST(PlotSamples, SameValuesAsTheEvaluatorAndGapsWhereItFails) {
     }
     EXPECT_TRUE(std::isnan(SampleFunction("sqrt(x)", -1, 0, 2)[0].y));
     EXPECT_TRUE(SampleFunction("x", 0, 1, 0).empty());
+    for (const PlotPoint& p : SampleFunction("1", -1e308, 1e308, 3))
+        EXPECT_FALSE(std::isnan(p.x));
 }
 
 TEST(PlotSamples, TangentThroughThePointWithTheSlope) {

@@ -114,7 +114,8 @@ struct Range {
     void Open() {
         if (low > high) low = -1, high = 1;
         const double span = high - low;
-        const double margin = span > 0 ? span * 0.05 : std::max(1.0, std::fabs(low) * 0.1);
+        double margin = span > 0 ? span * 0.05 : std::max(1.0, std::fabs(low) * 0.1);
+        if (!std::isfinite(low - margin) || !std::isfinite(high + margin)) margin = 0;
         low -= margin;
         high += margin;
     }
