@@ -10,6 +10,7 @@
 #include "kit/page_task.h"
 #include "kit/pictures.h"
 #include "pages/function_work.h"
+#include "pages/plot_window.h"
 
 namespace zentova {
 namespace {
@@ -27,7 +28,7 @@ constexpr unsigned kHidden = option::kHidden;
 
 // In the order of the page's template, which is the tab order. The limits and
 // the boxes after "f(x)=" and "f'(" are not called by the label before them.
-const std::array<ControlRow, 26> kControls{{
+const std::array<ControlRow, 27> kControls{{
     {1099, K::Group, "integralGroup", "定积分", 0, 3, 393, 122},
     ControlRow{kIntegralSign, K::Label, "integralSign", "∫", 18, 24, 24, 62}.WithFont(kSignFont),
     ControlRow{kUpperLimit, K::Edit, "upperLimitBox", "", 45, 23, 40, 9}.WithName("积分上限"),
@@ -65,6 +66,8 @@ const std::array<ControlRow, 26> kControls{{
         kHidden),
     ControlRow{kDerivativeDepth, K::DigitsEdit, "derivativeDepthBox", "", 269, 214, 40, 9}
         .WithOptions(kHidden),
+    ControlRow{kPlot, K::PushButton, "plotButton", "绘图(&G)", 323, 212, 50, 14}.WithTip(
+        "画出被积函数和定积分的面积，以及要微分的函数和它在该点的切线"),
 }};
 
 }  // namespace
@@ -87,6 +90,8 @@ CCalculusPage::CCalculusPage(CDesktop& desktop, QWidget* parent)
     derivativeTask_ = std::make_unique<CPageTask>(differentiate, nullptr);
     connect(integrate, &QAbstractButton::clicked, this, &CCalculusPage::Integrate);
     connect(differentiate, &QAbstractButton::clicked, this, &CCalculusPage::Differentiate);
+    connect(ControlAs<QAbstractButton>(kPlot), &QAbstractButton::clicked, this,
+            &CCalculusPage::Plot);
     WriteAll();
 }
 
@@ -153,7 +158,12 @@ void CCalculusPage::Integrate() {
             FunctionOfX function;
             const Outcome outcome =
                 ComputeIntegral(function, text, lower, upper, precision, depth, &control);
-            return CPageTask::Deliver([this, outcome] { ShowResult(outcome, kIntegralResult); });
+            return CPageTask::Deliver([this, outcome, text, lower, upper] {
+                ShowResult(outcome, kIntegralResult);
+                if (!outcome.refused()) {
+                    integralShownFor_ = IntegralInputs{QString::fromStdString(text), lower, upper};
+                }
+            });
         },
         FunctionWorkMayBeLong(IntegralEvaluations(depth), text.size()));
 }
@@ -171,9 +181,35 @@ void CCalculusPage::Differentiate() {
             FunctionOfX function;
             const Outcome outcome =
                 ComputeDerivative(function, text, point, step, precision, depth, &control);
-            return CPageTask::Deliver([this, outcome] { ShowResult(outcome, kDerivativeResult); });
+            return CPageTask::Deliver([this, outcome, text, point] {
+                ShowResult(outcome, kDerivativeResult);
+                if (!outcome.refused()) {
+                    derivativeShownFor_ = DerivativeInputs{QString::fromStdString(text), point};
+                }
+            });
         },
         FunctionWorkMayBeLong(DerivativeEvaluations(depth), text.size()));
+}
+
+void CCalculusPage::Plot() {
+    if (!ReadAll()) return;
+    PlotRequest request;
+    request.integrand = integrand_;
+    request.lower = lower_;
+    request.upper = upper_;
+    if (integralShownFor_ == IntegralInputs{integrand_, lower_, upper_}) {
+        request.integral = integralResult_;
+    }
+    request.function = function_;
+    request.point = point_;
+    if (derivativeShownFor_ == DerivativeInputs{function_, point_}) {
+        request.slope = derivativeResult_.toDouble(&request.hasSlope);
+    }
+    if (plot_ == nullptr) plot_ = new CPlotWindow(Desktop(), this);
+    plot_->ShowRequest(request);
+    plot_->show();
+    plot_->raise();
+    plot_->activateWindow();
 }
 
 }  // namespace zentova

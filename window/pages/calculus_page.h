@@ -3,14 +3,17 @@
 // rewriting every box with the numbers as read.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "kit/page_base.h"
 
 namespace zentova {
 
 class CPageTask;
+class CPlotWindow;
 struct Outcome;
 
 namespace calculus_id {
@@ -29,6 +32,7 @@ inline constexpr int kDerivativeResult = 1092;
 inline constexpr int kDerivativePrecision = 1094;
 inline constexpr int kDerivativeDepth = 1096;  // hidden: always 10
 inline constexpr int kInitialStep = 1097;
+inline constexpr int kPlot = 1101;
 }  // namespace calculus_id
 
 class CCalculusPage : public CPageBase {
@@ -40,6 +44,8 @@ class CCalculusPage : public CPageBase {
     // The two evaluate buttons; a click while its computation runs stops it.
     void Integrate();
     void Differentiate();
+    // Opens the picture of both functions, drawn from the boxes as they are now.
+    void Plot();
 
   private:
     // All boxes in their order of exchange; false at the first box that holds
@@ -62,6 +68,21 @@ class CCalculusPage : public CPageBase {
     int derivativeDepth_ = 10;
     QString integralResult_;
     QString derivativeResult_;
+    // What the shown results were computed from: the picture puts a value in
+    // its title, or draws a tangent, only for the inputs it was computed for.
+    struct IntegralInputs {
+        QString text;
+        double lower, upper;
+        bool operator==(const IntegralInputs&) const = default;
+    };
+    struct DerivativeInputs {
+        QString text;
+        double point;
+        bool operator==(const DerivativeInputs&) const = default;
+    };
+    std::optional<IntegralInputs> integralShownFor_;
+    std::optional<DerivativeInputs> derivativeShownFor_;
+    QPointer<CPlotWindow> plot_;
 
     // Last, so that a run still going stops before anything it shows into.
     std::unique_ptr<CPageTask> integralTask_;
