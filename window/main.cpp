@@ -26,6 +26,7 @@ constexpr char kHelp[] =
     "  --wait MS           wait MS milliseconds\n"
     "  --tip NAME          show the tooltip of NAME\n"
     "  --screenshot FILE   save a picture of the window and quit\n"
+    "  --screenshot-top FILE  save a picture of the window a page opened last and quit\n"
     "  --help              show this help and quit\n"
     "  --version           show the version and quit\n";
 

@@ -65,14 +65,28 @@ void SelectRow(CMainFrame& frame, const QString& argument) {
     }
 }
 
-void SaveWindowPicture(CMainFrame& frame, const QString& file) {
+void SaveWindowPicture(QWidget& window, const QString& file) {
     QPixmap picture;
-    const QRect outer = frame.frameGeometry();
-    if (QScreen* screen = frame.screen(); screen != nullptr && outer != frame.geometry()) {
+    const QRect outer = window.frameGeometry();
+    if (QScreen* screen = window.screen(); screen != nullptr && outer != window.geometry()) {
         picture = screen->grabWindow(0, outer.x(), outer.y(), outer.width(), outer.height());
     }
-    if (picture.isNull()) picture = frame.grab();
+    if (picture.isNull()) picture = window.grab();
     picture.save(file);
+}
+
+// The window a page opened last: the active one, else any shown window other
+// than the frame; the frame itself when there is none.
+QWidget& TopWindow(CMainFrame& frame) {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != &frame) return *active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (window != &frame && window->isVisible() && (type == Qt::Window || type == Qt::Dialog)) {
+            return *window;
+        }
+    }
+    return frame;
 }
 
 // Runs one step; the delay in milliseconds before the next.
@@ -126,11 +140,18 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
             }
             break;
         case Kind::Screenshot:
+        case Kind::ScreenshotTop:
             // Let the last changes reach the screen, then take the window
             // with its frame as the window manager drew it.
-            QTimer::singleShot(400, &frame, [&frame, file = step.argument] {
-                SaveWindowPicture(frame, file);
-                QApplication::quit();
+            QTimer::singleShot(400, &frame, [&frame, file = step.argument, kind = step.kind] {
+                SaveWindowPicture(kind == Kind::ScreenshotTop ? TopWindow(frame) : frame, file);
+                // A modal dialog runs a loop of its own that quitting would
+                // not end: close every dialog first, then quit once their
+                // loops have returned.
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window != &frame && window->isVisible()) window->close();
+                }
+                QTimer::singleShot(0, qApp, &QApplication::quit);
             });
             return -1;
     }
@@ -163,6 +184,7 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
         {"--key", Kind::Key},
         {"--tip", Kind::Tip},
         {"--screenshot", Kind::Screenshot},
+        {"--screenshot-top", Kind::ScreenshotTop},
     };
     StartupScript script;
     for (qsizetype i = 1; i < arguments.size(); ++i) {

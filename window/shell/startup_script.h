@@ -14,7 +14,20 @@ class CMainFrame;
 class CQtDesktop;
 
 struct StartupStep {
-    enum class Kind { Page, Set, Click, Focus, Select, Type, Key, File, Wait, Tip, Screenshot };
+    enum class Kind {
+        Page,
+        Set,
+        Click,
+        Focus,
+        Select,
+        Type,
+        Key,
+        File,
+        Wait,
+        Tip,
+        Screenshot,
+        ScreenshotTop
+    };
     Kind kind;
     QString argument;
 };
@@ -36,6 +49,7 @@ void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,
 inline constexpr char kStartupUsage[] =
     "usage: zentova [--page N] [--set A|B] [--click NAME] [--focus NAME] [--select NAME=ROW]\n"
     "               [--type TEXT] [--key Enter|Escape|Tab|Up|Down|...] [--file PATH]\n"
-    "               [--wait MS] [--tip NAME] [--screenshot FILE.png]\n";
+    "               [--wait MS] [--tip NAME] [--screenshot FILE.png]\n"
+    "               [--screenshot-top FILE.png]\n";
 
 }  // namespace zentova
