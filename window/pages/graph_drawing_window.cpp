@@ -54,9 +54,18 @@ std::string DotText(const GraphDrawing& drawing) {
 }
 
 // The SVG of the layout; empty when Graphviz cannot make one.
+// One Graphviz context for the program's life, used on the UI thread only:
+// its text plugin keeps pointers into the context's font table from one
+// layout to the next, so a context freed after a drawing would leave the next
+// drawing reading freed memory.
+GVC_t* GraphvizContext() {
+    static GVC_t* const context = gvContext();
+    return context;
+}
+
 QByteArray LayOut(const std::string& dot) {
     QByteArray svg;
-    GVC_t* context = gvContext();
+    GVC_t* context = GraphvizContext();
     if (context == nullptr) return svg;
     if (Agraph_t* graph = agmemread(dot.c_str())) {
         if (gvLayoutJobs(context, graph) == 0) {
@@ -69,7 +78,6 @@ QByteArray LayOut(const std::string& dot) {
         }
         agclose(graph);
     }
-    gvFreeContext(context);
     return svg;
 }
 
