@@ -127,7 +127,8 @@ std::string GraphAlgorithms::FormatPath() const {
     return text;
 }
 
-double GraphAlgorithms::CriticalPath(int to) const {
+double GraphAlgorithms::CriticalPath(int to, std::vector<int>* route) const {
+    if (route != nullptr) route->clear();
     const int n = work_.n;
     if (!ValidNode(to, n)) return kGraphNoPath;
 
@@ -147,6 +148,9 @@ double GraphAlgorithms::CriticalPath(int to) const {
     NodeFlags done{};
     done[static_cast<std::size_t>(source)] = true;
     Distances dist{};
+    // The node each longest distance came through; -1 for none.
+    std::array<int, kMaxGraphNodes> via{};
+    via.fill(-1);
     for (int v = 0; v < n; ++v)
         dist[static_cast<std::size_t>(v)] = work_.at(source, v);
 
@@ -167,7 +171,10 @@ double GraphAlgorithms::CriticalPath(int to) const {
             for (int u = 0; u < n; ++u) {
                 if (u == v || work_.at(u, v) == 0) continue;
                 const double through = dist[static_cast<std::size_t>(u)] + work_.at(u, v);
-                if (through > longest) longest = through;
+                if (through > longest) {
+                    longest = through;
+                    via[vi] = u;
+                }
             }
             dist[vi] = longest;
             done[vi] = true;
@@ -175,6 +182,13 @@ double GraphAlgorithms::CriticalPath(int to) const {
         }
         // A pass that completes nothing leaves the rest behind a cycle.
         if (!progress) return kGraphNoPath;
+    }
+    if (route != nullptr) {
+        // At most n steps back, so a stray link can never loop.
+        for (int v = to; v >= 0 && static_cast<int>(route->size()) < n;
+             v = via[static_cast<std::size_t>(v)])
+            route->insert(route->begin(), v);
+        if (route->front() != source) route->clear();
     }
     return dist[target];
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zentova {
 
@@ -63,7 +64,9 @@ class GraphAlgorithms {
 
     // The longest path from the network's single source to `to`, or
     // kGraphNoPath when there is no single source or `to` lies after a cycle.
-    double CriticalPath(int to) const;
+    // `route`, when given, receives the nodes of that path from the source to
+    // `to` (empty when there is none).
+    double CriticalPath(int to, std::vector<int>* route = nullptr) const;
 
     // Prim's method grown from node 0. Writes the tree's weights in both
     // directions into the n by n block of `tree` (0 elsewhere) and sets its n.

@@ -9,6 +9,7 @@
 #include "common/box_exchange.h"
 #include "kit/desktop.h"
 #include "kit/pictures.h"
+#include "pages/graph_drawing_window.h"
 
 namespace zentova {
 namespace {
@@ -41,6 +42,8 @@ constexpr ControlRow kRows[] = {
     {kCriticalPath, K::PushButton, "criticalPathButton", "关键路径长", 92, 216, 64, 15},
     ControlRow{kCriticalLength, K::ReadOnlyEdit, "criticalLengthBox", "", 162, 217, 56, 13}
         .WithName("关键路径长"),
+    ControlRow{kDraw, K::PushButton, "drawButton", "画图…", 319, 216, 64, 15}.WithTip(
+        "在新窗口中画出输入的图，并用红色标出最近一次求得的最短路径、关键路径或最小生成树"),
 };
 
 // The matrix texts of the core end their lines in "\r\n"; a box keeps "\n".
@@ -67,6 +70,7 @@ CGraphPage::CGraphPage(CDesktop& desktop, QWidget* parent)
             [this] { ShortestPath(); });
     connect(ControlAs<QPushButton>(kCriticalPath), &QPushButton::clicked, this,
             [this] { CriticalPath(); });
+    connect(ControlAs<QPushButton>(kDraw), &QPushButton::clicked, this, [this] { Draw(); });
     connect(ControlAs<QLineEdit>(kNodeCount), &QLineEdit::textChanged, this,
             [this] { FollowNodeCount(); });
     // The boxes start from the fields' first values, as every exchange writes them.
@@ -111,6 +115,7 @@ void CGraphPage::SpanningTree() {
     if (Refused(report.outcome)) return;
     // A disconnected graph has no tree: the box says so instead.
     WriteText(kTree, BoxLines(report.outcome.text));
+    Answered(GraphAnswer::SpanningTree);
 }
 
 void CGraphPage::ShortestPath() {
@@ -120,6 +125,7 @@ void CGraphPage::ShortestPath() {
     if (Refused(report.outcome)) return;
     WriteDouble(kShortestLength, report.length);
     WriteText(kPath, CoreText(report.pathText));
+    Answered(GraphAnswer::ShortestPath);
 }
 
 void CGraphPage::CriticalPath() {
@@ -127,6 +133,43 @@ void CGraphPage::CriticalPath() {
     const CriticalPathReport report = ComputeCriticalPath(graph_, nodeCount_, matrixText_, end_);
     if (Refused(report.outcome)) return;
     WriteDouble(kCriticalLength, report.length);
+    Answered(GraphAnswer::CriticalPath);
+}
+
+void CGraphPage::Answered(GraphAnswer answer) {
+    last_ = {answer, nodeCount_, matrixText_, answer == GraphAnswer::ShortestPath ? from_ : 0,
+             answer == GraphAnswer::CriticalPath ? end_ : to_};
+}
+
+void CGraphPage::Draw() {
+    if (!ReadInputs()) return;
+    // A mark found for other inputs would belong to another graph.
+    const bool same = last_.nodeCount == nodeCount_ && last_.matrixText == matrixText_;
+    const GraphAnswer answer = same ? last_.answer : GraphAnswer::None;
+    const GraphDrawing drawing =
+        DescribeGraphDrawing(nodeCount_, matrixText_, answer, last_.from, last_.to);
+    if (Refused(drawing.outcome)) return;
+    QString caption;
+    switch (answer) {
+        case GraphAnswer::None:
+            caption = QStringLiteral("未标出结果");
+            break;
+        case GraphAnswer::ShortestPath:
+            caption =
+                QStringLiteral("红色：点 %1 到点 %2 的最短路径").arg(last_.from).arg(last_.to);
+            break;
+        case GraphAnswer::CriticalPath:
+            caption = QStringLiteral("红色：起点到点 %1 的关键路径").arg(last_.to);
+            break;
+        case GraphAnswer::SpanningTree:
+            caption = QStringLiteral("红色：最小生成树");
+            break;
+    }
+    const bool marked = std::find(drawing.markedNodes.begin(), drawing.markedNodes.end(), true) !=
+                        drawing.markedNodes.end();
+    if (answer != GraphAnswer::None && !marked) caption += QStringLiteral("（不存在）");
+    if (drawing_ == nullptr) drawing_ = new CGraphDrawingWindow(Desktop(), this);
+    drawing_->Show(drawing, caption);
 }
 
 }  // namespace zentova

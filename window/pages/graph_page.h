@@ -3,10 +3,15 @@
 // network's source to a node. Everything is quick and runs at once.
 #pragma once
 
+#include "graph/graph_drawing.h"
 #include "graph/graph_tools.h"
 #include "kit/page_base.h"
 
 class QSpinBox;
+
+namespace zentova {
+class CGraphDrawingWindow;
+}
 
 namespace zentova {
 
@@ -30,6 +35,7 @@ inline constexpr int kEndLabel = 1147;
 inline constexpr int kEnd = 1148;
 inline constexpr int kCriticalPath = 1125;
 inline constexpr int kCriticalLength = 1153;
+inline constexpr int kDraw = 1154;
 }  // namespace graph_id
 
 class CGraphPage : public CPageBase {
@@ -41,6 +47,8 @@ class CGraphPage : public CPageBase {
     void SpanningTree();
     void ShortestPath();
     void CriticalPath();
+    // Opens the drawing of the typed graph, or draws it again.
+    void Draw();
 
   private:
     // The node boxes' arrows run from 0 to n-1 as the node count is typed.
@@ -50,6 +58,9 @@ class CGraphPage : public CPageBase {
     bool ReadInputs();
     bool Refused(const Outcome& outcome);
     QSpinBox* NodeBox(int id) const;
+    // Remembers what the drawing marks; only the inputs that gave the answer
+    // get the mark.
+    void Answered(GraphAnswer answer);
 
     GraphAlgorithms graph_;
     std::string matrixText_;
@@ -57,6 +68,15 @@ class CGraphPage : public CPageBase {
     int from_ = 0;
     int to_ = 0;
     int end_ = 0;
+
+    struct LastAnswer {
+        GraphAnswer answer = GraphAnswer::None;
+        int nodeCount = 0;
+        std::string matrixText;
+        int from = 0;
+        int to = 0;
+    } last_;
+    CGraphDrawingWindow* drawing_ = nullptr;  // a child window, made when first asked for
 };
 
 }  // namespace zentova
