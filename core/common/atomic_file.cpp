@@ -55,6 +55,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, const 
         errno = EISDIR;
         return false;
     }
+    // A list the user made private must not become readable by others.
+    struct stat old {};
+    const bool replacing = fs.stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -66,7 +69,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, const 
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
-    bool ok = WriteAll(fs, fd, bytes) && Retrying([&] { return fs.fsync(fd); }) == 0;
+    bool ok = (!replacing || fs.fchmod(fd, old.st_mode & 0777) == 0) && WriteAll(fs, fd, bytes) &&
+              Retrying([&] { return fs.fsync(fd); }) == 0;
     int error = errno;
     // Never closed twice: Linux releases the descriptor even when close fails.
     if (fs.close(fd) != 0 && ok) {

@@ -26,12 +26,16 @@ struct FileSystem {
         return ::rename(from, to);
     };
     std::function<int(const char*)> unlink = [](const char* path) { return ::unlink(path); };
+    std::function<int(const char*, struct stat*)> stat = [](const char* path, struct stat* info) {
+        return ::stat(path, info);
+    };
+    std::function<int(int, mode_t)> fchmod = [](int fd, mode_t mode) { return ::fchmod(fd, mode); };
 };
 
 // Writes `bytes` to a new file in the folder of `path` and renames it over
 // `path`, so that `path` holds either its old content or all of the new.
-// On failure the new file is removed and errno tells the first call that
-// failed.
+// A replaced file keeps its permissions. On failure the new file is removed
+// and errno tells the first call that failed.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, const FileSystem& fs);
 

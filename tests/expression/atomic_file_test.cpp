@@ -43,6 +43,7 @@ class SaveFault : public ::testing::TestWithParam<FaultRow> {
         path_ = folder_ / "list.exp";
         fs::create_directory(folder_);
         std::ofstream(path_) << kOld;
+        fs::permissions(path_, fs::perms(0600));
     }
     void TearDown() override { fs::remove_all(folder_); }
     std::string Saved() const {
@@ -56,6 +57,7 @@ TEST_P(SaveFault, LeavesTheOldFileWhole) {
     const bool saved = WriteFileAtomically(path_, kNew, FileSystem(GetParam().system));
     EXPECT_EQ(saved ? 0 : errno, GetParam().error);
     EXPECT_EQ(Saved(), saved ? kNew : kOld);
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms(0600));  // a private list stays private
     EXPECT_EQ(Files(), 1);
 }
 
@@ -70,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"InterruptedShortWrites", {.write = Writes({-EINTR, 5, -EINTR, 5})}, 0},
         FaultRow{"FsyncFails", {.fsync = Fails(EIO)}, EIO},
         FaultRow{"CloseFails", {.close = [](int fd) { return ::close(fd), errno = EIO, -1; }}, EIO},
-        FaultRow{"RenameFails", {.rename = Fails(EXDEV)}, EXDEV}, FaultRow{"Succeeds", {}, 0}),
+        FaultRow{"RenameFails", {.rename = Fails(EXDEV)}, EXDEV},
+        FaultRow{"ChmodFails", {.fchmod = Fails(EPERM)}, EPERM}, FaultRow{"Succeeds", {}, 0}),
     testing::RowName());
 
 // Nobody is left to remove the temporary file then; the next save still works.
