@@ -124,6 +124,18 @@ TEST_F(ExprFileCli, RefusedWritesTouchNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
 }
 
+TEST_F(ExprFileCli, AWriteThatCannotBeDoneIsRefusedAndTheOldFileStays) {
+    const std::string file = Path("list.exp");
+    ASSERT_EQ(RunCli({"exprfile", "write", file}, "a\t1\n").exitCode, 0);
+    const std::string before = Slurp(file);
+    for (const std::string& target : {file + "/list.exp", Path("missing/list.exp")}) {
+        const CliRun run = RunCli({"exprfile", "write", target}, "b\t2\n");
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, "无法写入表达式文件\n");
+    }
+    EXPECT_EQ(Slurp(file), before);
+}
+
 TEST_F(ExprFileCli, ListRefusesWhatIsNoExpressionFile) {
     {
         std::ofstream(Path("text.txt"), std::ios::binary) << "hello";

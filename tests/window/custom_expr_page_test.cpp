@@ -92,14 +92,17 @@ class CustomExprPageTest : public QObject {
         QCOMPARE(Messages(), QStringList({"确实要删除吗？", "确实要删除吗？"}));
     }
 
-    void savesTheFileBytesAndAnUnreadableFileChangesNothing() {
+    void savesTheFileBytesAndAFailedSaveOrUnreadableFileChangesNothing() {
         QTemporaryDir folder;
         Add({"面积"}, {"a*b/2"});
         Add({"x"}, {"x^2"});
         Select(1);
         const Items before = page_->Items();
-        fixture_.desktop.filesToSave << folder.filePath("list.exp");
+        // The second save names a file under the first, which no disk can hold.
+        fixture_.desktop.filesToSave << folder.filePath("list.exp")
+                                     << folder.filePath("list.exp/list.exp");
         fixture_.desktop.filesToOpen << folder.filePath("list.exp") << folder.filePath("none");
+        Click("exprSaveButton");
         Click("exprSaveButton");
         QFile file(folder.filePath("list.exp"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -108,7 +111,7 @@ class CustomExprPageTest : public QObject {
         QVERIFY(page_->Items() == before && page_->Remembered() == -1 && Name().isEmpty());
         for (int i = 0; i < 2; ++i)
             Click("exprOpenButton");  // the missing file, then the cancelled dialog
-        QCOMPARE(Messages(), QStringList{"无法读取表达式文件"});
+        QCOMPARE(Messages(), QStringList({"无法写入表达式文件", "无法读取表达式文件"}));
         QCOMPARE(page_->Items(), before);
     }
 };
