@@ -35,7 +35,7 @@ max_len() {
     esac
 }
 
-dir=$PWD/build/fuzz
+dir=${ZENTOVA_FUZZ_DIR:-$PWD/build/fuzz}
 cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZENTOVA_FUZZ=ON -DZENTOVA_BUILD_GUI=OFF -DZENTOVA_BUILD_TESTS=OFF \
     -DZENTOVA_BUILD_BENCH=OFF >/dev/null
