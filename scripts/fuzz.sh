@@ -46,7 +46,8 @@ run_one() {
     mkdir -p "$corpus" "$dir/logs" "$dir/artifacts"
     local dict=()
     [ -f "fuzz/dict/$t.dict" ] && dict=(-dict="$PWD/fuzz/dict/$t.dict")
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1 \
         "$dir/fuzz/${t}_fuzz" "${limit[@]}" -max_len="$(max_len "$t")" "${dict[@]}" \
         -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$dir/artifacts/$t-" "$corpus" "$PWD/fuzz/corpus/$t" >"$log" 2>&1
