@@ -2,7 +2,8 @@
 # Sets up, builds and runs Zentova on Debian 12.
 #   ./zentova.sh run    install what is missing, build, start the program
 #   ./zentova.sh test   install what is missing, build, run every test
-#                       (normal build, then the ASan + UBSan build)
+#                       (normal build, then the ASan + UBSan build, then a
+#                       short run of every fuzz target)
 #   ./zentova.sh package  install what is missing, build, make the .deb in build/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -14,6 +15,7 @@ PACKAGES=(
     fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
     xvfb xauth openbox
     qt6-translations-l10n help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev
+    clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -72,6 +74,9 @@ case "${1:-}" in
         LSAN_OPTIONS="suppressions=$PWD/tests/lsan_suppressions.txt:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             run_tests build/asan
+        # Every fuzz target for a short while on its seeds: a reader that
+        # crashes or breaks its checks on inputs near the seeds fails here.
+        scripts/fuzz.sh --time "${ZENTOVA_FUZZ_SECONDS:-15}"
         ;;
     package)
         install_missing

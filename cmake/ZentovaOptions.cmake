@@ -10,6 +10,20 @@ if(ZENTOVA_SANITIZE)
     add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
+# Fuzz targets: clang's libFuzzer instruments every library of the build, with
+# ASan and UBSan so that a fault stops the run at its cause.
+if(ZENTOVA_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "ZENTOVA_FUZZ needs clang++ (CMAKE_CXX_COMPILER=clang++)")
+    endif()
+    if(ZENTOVA_SANITIZE)
+        message(FATAL_ERROR "ZENTOVA_FUZZ already builds with ASan and UBSan")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer -g)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Strict warnings for our own code only; third-party headers are included as
 # system headers and stay out of this.
 function(zentova_strict target)
