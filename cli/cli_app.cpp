@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -79,8 +80,12 @@ int RunCommandLine(const std::vector<std::string>& arguments, Context& context) 
     try {
         app.parse(args);
     } catch (const CLI::ParseError& error) {
-        const int code = app.exit(error, context.out, context.err);
+        // The parser quotes the arguments it did not take, whatever their
+        // bytes; its messages are shown as text.
+        std::ostringstream message;
+        const int code = app.exit(error, context.out, message);
         context.out.flush();
+        context.err << Shown(message.str());
         return code == 0 ? kExitOk : kExitRefused;
     } catch (const UsageError& error) {
         context.out.flush();

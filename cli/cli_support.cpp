@@ -4,10 +4,19 @@
 #include <charconv>
 #include <cstdlib>
 #include <istream>
-#include <iterator>
 #include <ostream>
 
+#include "common/common_messages.h"
+#include "common/utf8_text.h"
+
 namespace zentova::cli {
+namespace {
+
+// Long enough for any number or shape a person types, short enough that a
+// pasted page never floods the terminal.
+constexpr std::size_t kQuotedCharacters = 40;
+
+}  // namespace
 
 void PrintText(Context& context, std::string_view text) {
     std::string out;
@@ -47,7 +56,7 @@ double ParseDouble(const std::string& text, std::string_view what) {
         const double value = std::strtod(text.c_str(), &end);
         if (end == text.c_str() + text.size()) return value;
     }
-    throw UsageError(std::string(what) + " 必须是数: " + text);
+    throw UsageError(std::string(what) + " 必须是数: " + Quoted(text));
 }
 
 int ParseInt(const std::string& text, std::string_view what) {
@@ -57,11 +66,52 @@ int ParseInt(const std::string& text, std::string_view what) {
     if (first != last && *first == '+') ++first;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (first != last && ec == std::errc() && ptr == last) return value;
-    throw UsageError(std::string(what) + " 必须是整数: " + text);
+    throw UsageError(std::string(what) + " 必须是整数: " + Quoted(text));
+}
+
+std::string Shown(std::string_view text, std::size_t maxCharacters) {
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+    std::string shown;
+    std::size_t characters = 0;
+    while (!text.empty() && characters < maxCharacters) {
+        const std::size_t valid = ValidUtf8Prefix(text);
+        if (valid == 0) {
+            shown += kReplacement;
+            text.remove_prefix(1);
+            ++characters;
+            continue;
+        }
+        // Whole characters only, up to the limit.
+        std::size_t take = 0;
+        while (take < valid && characters < maxCharacters) {
+            ++take;
+            while (take < valid && (static_cast<unsigned char>(text[take]) & 0xC0) == 0x80)
+                ++take;
+            ++characters;
+        }
+        shown.append(text.substr(0, take));
+        text.remove_prefix(take);
+    }
+    if (!text.empty()) shown += "…";
+    return shown;
+}
+
+std::string Quoted(std::string_view argument) {
+    return Shown(argument, kQuotedCharacters);
+}
+
+const std::string& TextArgument(const std::string& text) {
+    if (!IsValidUtf8(text)) throw UsageError(std::string(msg::kTextNotUtf8));
+    return text;
 }
 
 std::string ReadAll(std::istream& in) {
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (!IsValidUtf8(text)) throw UsageError(std::string(msg::kTextNotUtf8));
+    return text;
 }
 
 }  // namespace zentova::cli

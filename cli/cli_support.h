@@ -27,7 +27,9 @@ struct Context {
     int exitCode = kExitOk;
 };
 
-// A usage error found in a callback (a number argument that is not a number).
+// A usage error found in a callback (a number argument that is not a number),
+// or a text refused before any tool sees it (bytes that are not UTF-8). Its
+// message goes alone to standard error, with exit status 2.
 class UsageError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
@@ -49,8 +51,33 @@ void Emit(Context& context, const Outcome& outcome);
 double ParseDouble(const std::string& text, std::string_view what);
 int ParseInt(const std::string& text, std::string_view what);
 
-// Standard input, read whole.
+// A text as a message shows it: valid UTF-8 (each byte that is not becomes
+// U+FFFD), cut after `maxCharacters` characters with "…".
+std::string Shown(std::string_view text, std::size_t maxCharacters = std::string_view::npos);
+
+// An argument as a usage message quotes it: shown, at most a line's worth.
+std::string Quoted(std::string_view argument);
+
+// A text argument, refused unless it is UTF-8 (file names are not texts).
+const std::string& TextArgument(const std::string& text);
+
+// Standard input, read whole; refused unless it is UTF-8.
 std::string ReadAll(std::istream& in);
+
+// Calls visit(line) for every line of `text` as getline cuts them, a CR
+// before the line break dropped.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit&& visit) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        visit(line);
+        start = end + 1;
+    }
+}
 
 // Subcommand registration, one function per subsystem.
 void AddExpressionCommands(CLI::App& app, Context& context);

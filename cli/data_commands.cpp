@@ -9,6 +9,7 @@
 #include "cli_support.h"
 #include "exprtools/constants.h"
 #include "exprtools/expression_file.h"
+#include "exprtools/expression_messages.h"
 #include "exprtools/statistics.h"
 
 namespace zentova::cli {
@@ -22,7 +23,7 @@ void AddStats(CLI::App& app, Context& context) {
         ->required();
     sub->callback([kind, &context] {
         const auto parsed = ParseStatisticKind(*kind);
-        if (!parsed) throw UsageError("统计类型必须是 0-9 或其名称之一: " + *kind);
+        if (!parsed) throw UsageError("统计类型必须是 0-9 或其名称之一: " + Quoted(*kind));
         Emit(context, ComputeStatisticText(*parsed, ReadAll(context.in)));
     });
 }
@@ -49,25 +50,32 @@ void AddConstants(CLI::App& app, Context& context) {
     });
 }
 
-// NAME<TAB>EXPRESSION lines; empty lines are skipped. Empty when every line has
-// its tab, else the message.
-std::string ParseItemLines(const std::string& input, std::vector<ExpressionItem>& items) {
-    std::size_t start = 0;
+// NAME<TAB>EXPRESSION lines; empty lines are skipped. The checks come in the
+// order of saving a list: every line has its tab, every item its expression
+// and name, and there are no more items than a file holds. Only the items a
+// file can hold are kept, so that millions of lines never become millions of
+// strings. Empty when all pass, else the message.
+std::string ParseItemLines(std::string_view input, std::vector<ExpressionItem>& items) {
     std::size_t lineNumber = 0;
-    while (start < input.size()) {
-        std::size_t end = input.find('\n', start);
-        if (end == std::string::npos) end = input.size();
-        std::string line = input.substr(start, end - start);
-        start = end + 1;
+    std::size_t untabbed = 0;
+    ForEachLine(input, [&](std::string_view line) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos) {
-            return "第 " + std::to_string(lineNumber) + " 行不是“名称<TAB>表达式”";
+        if (untabbed == 0 && !line.empty() && line.find('\t') == std::string_view::npos) {
+            untabbed = lineNumber;
         }
-        items.push_back({line.substr(0, tab), line.substr(tab + 1)});
-    }
+    });
+    if (untabbed != 0) return "第 " + std::to_string(untabbed) + " 行不是“名称<TAB>表达式”";
+    std::string_view problem;
+    std::size_t count = 0;
+    ForEachLine(input, [&](std::string_view line) {
+        if (line.empty() || !problem.empty()) return;
+        const std::size_t tab = line.find('\t');
+        ExpressionItem item{std::string(line.substr(0, tab)), std::string(line.substr(tab + 1))};
+        problem = ExpressionItemProblem(item);
+        if (problem.empty() && ++count <= kMaxExpressionFileItems) items.push_back(std::move(item));
+    });
+    if (!problem.empty()) return std::string(problem);
+    if (count > kMaxExpressionFileItems) return std::string(msg::kTooManyExpressions);
     return {};
 }
 
@@ -99,12 +107,6 @@ void AddExpressionFile(CLI::App& app, Context& context) {
             !problem.empty()) {
             Refuse(context, problem);
             return;
-        }
-        for (const ExpressionItem& item : items) {
-            if (const std::string_view problem = ExpressionItemProblem(item); !problem.empty()) {
-                Refuse(context, problem);
-                return;
-            }
         }
         if (const std::string problem = WriteExpressionFile(*writePath, items); !problem.empty()) {
             Refuse(context, problem);

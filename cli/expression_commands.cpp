@@ -13,16 +13,6 @@
 namespace zentova::cli {
 namespace {
 
-std::vector<std::string> ReadLines(std::istream& in) {
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
 void AddEval(CLI::App& app, Context& context) {
     struct Options {
         std::string angle = "rad";
@@ -41,23 +31,38 @@ void AddEval(CLI::App& app, Context& context) {
                                                                {"deg", AngleMode::Degrees},
                                                                {"cent", AngleMode::Centesimal}};
         const AngleMode mode = modes.at(options->angle);
-        std::vector<std::string> texts =
-            options->expressions.empty() ? ReadLines(context.in) : options->expressions;
-        for (const std::string& text : texts) {
-            if (text.size() > kMaxExpressionLength) {
-                Refuse(context, msg::kExpressionTooLong);
+        // Every text is checked before any is evaluated, so that a refusal
+        // prints nothing. Standard input is walked twice in place rather than
+        // copied line by line: millions of short lines stay one text.
+        const bool fromInput = options->expressions.empty();
+        const std::string input = fromInput ? ReadAll(context.in) : std::string();
+        auto forEachText = [&](auto&& visit) {
+            if (fromInput) {
+                ForEachLine(input, visit);
                 return;
             }
+            for (const std::string& text : options->expressions)
+                visit(std::string_view(text));
+        };
+        for (const std::string& text : options->expressions)
+            TextArgument(text);
+        bool fits = true;
+        forEachText([&](std::string_view text) { fits = fits && FitsExpressionBox(text); });
+        if (!fits) {
+            Refuse(context, msg::kExpressionTooLong);
+            return;
         }
-        for (std::string& text : texts) {
-            if (text.empty()) {
+        std::string text;
+        forEachText([&](std::string_view line) {
+            if (line.empty()) {
                 PrintText(context, "");
-                continue;
+                return;
             }
+            text.assign(line);
             const EvalResult result =
                 options->raw ? Evaluate(text, mode) : CalculatorEvaluate(text, mode);
             Emit(context, OutcomeOf(result));
-        }
+        });
     });
 }
 
@@ -98,8 +103,8 @@ void AddIntegrate(CLI::App& app, Context& context) {
             const double upper = command->Number(1);
             const double precision = command->Number(2);
             const int depth = command->Integer(3);
-            Emit(context, ComputeIntegral(SharedFunction(), command->function, lower, upper,
-                                          precision, depth));
+            Emit(context, ComputeIntegral(SharedFunction(), TextArgument(command->function), lower,
+                                          upper, precision, depth));
         });
 }
 
@@ -115,8 +120,8 @@ void AddDerive(CLI::App& app, Context& context) {
             const double step = command->Number(1);
             const double precision = command->Number(2);
             const int depth = command->Integer(3);
-            Emit(context, ComputeDerivative(SharedFunction(), command->function, point, step,
-                                            precision, depth));
+            Emit(context, ComputeDerivative(SharedFunction(), TextArgument(command->function),
+                                            point, step, precision, depth));
         });
 }
 
@@ -129,7 +134,8 @@ void AddSeries(CLI::App& app, Context& context, const char* name, const char* he
             const double start = command->Number(0);
             const double end = command->Number(1);
             const double step = command->Number(2);
-            Emit(context, ComputeSeries(SharedFunction(), command->function, start, end, step, op));
+            Emit(context, ComputeSeries(SharedFunction(), TextArgument(command->function), start,
+                                        end, step, op));
         });
 }
 
@@ -139,6 +145,8 @@ void AddParams(CLI::App& app, Context& context) {
     sub->add_option("EXPR", texts->first, "表达式，参数是单个字母")->required();
     sub->add_option("VALUES", texts->second, "参数值，用逗号、全角逗号或空格分隔")->required();
     sub->callback([texts, &context] {
+        TextArgument(texts->first);
+        TextArgument(texts->second);
         if (texts->first.empty()) {
             Refuse(context, msg::kEnterExpression);
             return;

@@ -17,7 +17,7 @@ namespace {
 // rules, so "0x2" parses here and is refused there.
 std::pair<int, int> ParseShape(const std::string& text) {
     const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos) throw UsageError("尺寸必须写成 行x列（如 2x3）: " + text);
+    if (x == std::string::npos) throw UsageError("尺寸必须写成 行x列（如 2x3）: " + Quoted(text));
     return {ParseInt(text.substr(0, x), "行数"), ParseInt(text.substr(x + 1), "列数")};
 }
 
@@ -48,7 +48,7 @@ struct OperandTexts {
 
 MatrixOperand ToOperand(const OperandTexts& texts) {
     const auto [rows, cols] = ParseShape(texts.shape);
-    return {rows, cols, TrimMatrixText(texts.text)};
+    return {rows, cols, TrimMatrixText(TextArgument(texts.text))};
 }
 
 void AddOperation(CLI::App& matrix, Context& context, const char* name, const char* help,

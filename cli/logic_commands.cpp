@@ -17,7 +17,7 @@ void AddTable(CLI::App& logic, Context& context) {
     CLI::App* sub = logic.add_subcommand("table", "公式一的真值表");
     sub->add_option("F", *formula, "公式")->required();
     sub->callback([formula, &context] {
-        std::optional<TruthTableStream> table = MakeTruthTable(*formula);
+        std::optional<TruthTableStream> table = MakeTruthTable(TextArgument(*formula));
         if (!table) {
             Refuse(context, msg::kFormulaInputError);
             return;
@@ -35,7 +35,7 @@ void AddNormalForm(CLI::App& logic, Context& context, const char* name, const ch
     CLI::App* sub = logic.add_subcommand(name, help);
     sub->add_option("F", *formula, "公式")->required();
     sub->callback([formula, &context, form] {
-        std::optional<NormalFormStream> stream = MakeNormalForm(*formula, form);
+        std::optional<NormalFormStream> stream = MakeNormalForm(TextArgument(*formula), form);
         if (!stream) {
             Refuse(context, msg::kFormulaInputError);
             return;
@@ -54,7 +54,8 @@ void AddComparison(CLI::App& logic, Context& context, const char* name, const ch
     sub->add_option("F1", formulas->first, "公式一")->required();
     sub->add_option("F2", formulas->second, "公式二")->required();
     sub->callback([formulas, &context, check] {
-        Emit(context, check(formulas->first, formulas->second, nullptr));
+        Emit(context,
+             check(TextArgument(formulas->first), TextArgument(formulas->second), nullptr));
     });
 }
 

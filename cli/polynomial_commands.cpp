@@ -21,7 +21,8 @@ void AddPolynomialCommands(CLI::App& app, Context& context) {
     sub->add_option("INPUT", options->input, "多项式的乘积，以 - 开头时写在 -- 之后")->required();
     sub->callback([options, &context] {
         PolyEngine engine;
-        Emit(context, ComputePolynomialProduct(engine, options->input, options->grid));
+        Emit(context,
+             ComputePolynomialProduct(engine, TextArgument(options->input), options->grid));
     });
 }
 

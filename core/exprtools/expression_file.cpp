@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -137,10 +138,17 @@ ExpressionFileContent ReadExpressionFile(const std::string& path) {
     constexpr std::size_t kLongest =
         kExpressionFileHeaderSize + kMaxExpressionFileItems * kExpressionRecordSize;
     std::string bytes;
+    // A string that grows as it is read holds up to twice the longest file
+    // while it moves; a known size is room taken once.
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        bytes.reserve(std::min(static_cast<std::size_t>(status.st_size), kLongest + 1));
+    }
     char buffer[65536];
     bool failed = false;
     while (bytes.size() <= kLongest) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const ssize_t got =
+            ::read(fd, buffer, std::min(sizeof buffer, kLongest + 1 - bytes.size()));
         if (got < 0) {
             if (errno == EINTR) continue;
             failed = true;

@@ -1,6 +1,7 @@
 #include "exprtools/expression_tools.h"
 
 #include "common/number_text.h"
+#include "common/utf8_text.h"
 
 namespace zentova {
 namespace {
@@ -33,6 +34,10 @@ bool HistoryHasPrefix(std::span<const std::string> history, std::string_view tex
 EvalResult CalculatorEvaluate(std::string& text, AngleMode mode) {
     text = LowerCaseAscii(text);
     return Evaluate(text, mode);
+}
+
+bool FitsExpressionBox(std::string_view text) {
+    return Utf16Length(text) <= kMaxExpressionLength;
 }
 
 std::string_view CalculusInputProblem(double precision, int depth) {

@@ -25,6 +25,11 @@ bool HistoryHasPrefix(std::span<const std::string> history, std::string_view tex
 // over 1023 characters are an input error.
 EvalResult CalculatorEvaluate(std::string& text, AngleMode mode);
 
+// Whether a UTF-8 text fits the calculator's box, which takes at most
+// kMaxExpressionLength characters counted as it counts them (UTF-16 units). A
+// text that fits may still be over 1023 bytes, which the evaluator refuses.
+bool FitsExpressionBox(std::string_view text);
+
 // The calculus page's two checks, precision first, then depth; empty when both
 // hold.
 std::string_view CalculusInputProblem(double precision, int depth);

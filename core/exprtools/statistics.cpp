@@ -16,18 +16,82 @@ constexpr std::array<std::string_view, kStatisticKindCount> kLabels = {
 constexpr std::array<std::string_view, kStatisticKindCount> kShortNames = {
     "max", "min", "sum", "product", "mean", "geomean", "rms", "sstdev", "rsd", "pstdev"};
 
-double Sum(std::span<const double> values) {
-    double s = 0.0;
-    for (double x : values)
-        s = s + x;
-    return s;
-}
-
-double SquaredDeviations(std::span<const double> values, double mean) {
-    double s = 0.0;
-    for (double x : values)
-        s = s + (x - mean) * (x - mean);
-    return s;
+// The statistic of the values that forEach(visit) hands to visit in order.
+// forEach may be called twice: the deviations need the mean first. Each
+// value meets exactly the operations of the written formulas, in order, so
+// a list and the text it came from give the same bits without the text's
+// values ever being held at once.
+template <typename ForEach>
+double Statistic(StatisticKind kind, ForEach&& forEach) {
+    std::size_t count = 0;
+    double sum = 0.0;
+    auto countAndSum = [&](double x) {
+        ++count;
+        sum = sum + x;
+    };
+    auto deviations = [&](double mean) {
+        double s = 0.0;
+        forEach([&](double x) { s = s + (x - mean) * (x - mean); });
+        return s;
+    };
+    double result = 0.0;
+    switch (kind) {
+        case StatisticKind::Maximum:
+        case StatisticKind::Minimum: {
+            const bool maximum = kind == StatisticKind::Maximum;
+            forEach([&](double x) {
+                if (count++ == 0) result = x;
+                if (maximum ? !(result >= x) : result > x) result = x;
+            });
+            break;
+        }
+        case StatisticKind::SumOfValues:
+            forEach(countAndSum);
+            result = sum;
+            break;
+        case StatisticKind::ProductOfValues:
+        case StatisticKind::GeometricMean: {
+            double p = 1.0;
+            forEach([&](double x) {
+                ++count;
+                p = p * x;
+            });
+            const double n = static_cast<double>(count);
+            result = kind == StatisticKind::ProductOfValues ? p : std::pow(p, 1.0 / n);
+            break;
+        }
+        case StatisticKind::ArithmeticMean:
+            forEach(countAndSum);
+            result = sum / static_cast<double>(count);
+            break;
+        case StatisticKind::QuadraticMean: {
+            double s = 0.0;
+            forEach([&](double x) {
+                ++count;
+                s = s + x * x;
+            });
+            result = std::sqrt(s / static_cast<double>(count));
+            break;
+        }
+        case StatisticKind::SampleStdDev:
+        case StatisticKind::RelativeStdDev: {
+            forEach(countAndSum);
+            if (count == 0) break;
+            const double n = static_cast<double>(count);
+            const double mean = sum / n;
+            const double deviation = std::sqrt(deviations(mean) / (n - 1.0));
+            result = kind == StatisticKind::SampleStdDev ? deviation : deviation / mean;
+            break;
+        }
+        case StatisticKind::PopulationStdDev: {
+            forEach(countAndSum);
+            if (count == 0) break;
+            const double n = static_cast<double>(count);
+            result = std::sqrt(deviations(sum / n) / n);
+            break;
+        }
+    }
+    return count == 0 ? 0.0 : result;
 }
 
 }  // namespace
@@ -47,52 +111,10 @@ std::optional<StatisticKind> ParseStatisticKind(std::string_view text) {
 }
 
 double ComputeStatistic(StatisticKind kind, std::span<const double> values) {
-    if (values.empty()) return 0.0;
-    const double n = static_cast<double>(values.size());
-    switch (kind) {
-        case StatisticKind::Maximum: {
-            double m = values[0];
-            for (double x : values) {
-                if (!(m >= x)) m = x;
-            }
-            return m;
-        }
-        case StatisticKind::Minimum: {
-            double m = values[0];
-            for (double x : values) {
-                if (m > x) m = x;
-            }
-            return m;
-        }
-        case StatisticKind::SumOfValues:
-            return Sum(values);
-        case StatisticKind::ProductOfValues:
-        case StatisticKind::GeometricMean: {
-            double p = 1.0;
-            for (double x : values)
-                p = p * x;
-            return kind == StatisticKind::ProductOfValues ? p : std::pow(p, 1.0 / n);
-        }
-        case StatisticKind::ArithmeticMean:
-            return Sum(values) / n;
-        case StatisticKind::QuadraticMean: {
-            double s = 0.0;
-            for (double x : values)
-                s = s + x * x;
-            return std::sqrt(s / n);
-        }
-        case StatisticKind::SampleStdDev:
-        case StatisticKind::RelativeStdDev: {
-            const double mean = Sum(values) / n;
-            const double deviation = std::sqrt(SquaredDeviations(values, mean) / (n - 1.0));
-            return kind == StatisticKind::SampleStdDev ? deviation : deviation / mean;
-        }
-        case StatisticKind::PopulationStdDev: {
-            const double mean = Sum(values) / n;
-            return std::sqrt(SquaredDeviations(values, mean) / n);
-        }
-    }
-    return 0.0;
+    return Statistic(kind, [&](auto&& visit) {
+        for (const double x : values)
+            visit(x);
+    });
 }
 
 std::vector<double> SplitStatisticsData(std::string_view text) {
@@ -105,10 +127,16 @@ std::vector<double> SplitStatisticsData(std::string_view text) {
 }
 
 Outcome ComputeStatisticText(StatisticKind kind, std::string_view data) {
-    const std::vector<double> values = SplitStatisticsData(data);
     // Separators alone leave no first number; they are refused like no data.
-    if (values.empty()) return Outcome::Refused(msg::kEnterStatisticsData);
-    return Outcome::Value(FormatDouble(ComputeStatistic(kind, values)));
+    if (CountNumberTokens(data, 1) == 0) return Outcome::Refused(msg::kEnterStatisticsData);
+    // The text is read afresh by each pass rather than split into a list: a
+    // pasted page of numbers would take four times its size as doubles.
+    return Outcome::Value(FormatDouble(Statistic(kind, [&](auto&& visit) {
+        ForEachNumberToken(data, [&](std::string_view token) {
+            visit(ReadNumberPrefix(token));
+            return true;
+        });
+    })));
 }
 
 }  // namespace zentova

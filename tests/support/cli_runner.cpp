@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,7 +14,8 @@
 
 namespace zentova::testing {
 
-CliRun RunCli(const std::vector<std::string>& args, std::string_view input) {
+CliRun RunCli(const std::vector<std::string>& args, std::string_view input,
+              [[maybe_unused]] std::size_t addressSpaceMb) {
     signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) throw std::runtime_error("pipe");
@@ -25,6 +27,13 @@ CliRun RunCli(const std::vector<std::string>& args, std::string_view input) {
         dup2(err[1], 2);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
+#ifndef __SANITIZE_ADDRESS__
+        if (addressSpaceMb != 0) {
+            const rlim_t bytes = static_cast<rlim_t>(addressSpaceMb) << 20;
+            const rlimit limit{bytes, bytes};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+#endif
         std::vector<char*> argv;
         static char program[] = ZENTOVA_CLI_PATH;
         argv.push_back(program);

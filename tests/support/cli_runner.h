@@ -14,8 +14,12 @@ struct CliRun {
     std::string err;
 };
 
-// Runs zentova-cli with `args`, feeding `input` on standard input.
-CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {});
+// Runs zentova-cli with `args`, feeding `input` on standard input. With
+// `addressSpaceMb`, the program gets no more address space than that, so
+// that running out of it fails the run; sanitizer builds, which reserve
+// terabytes of shadow memory, run without the limit.
+CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {},
+              std::size_t addressSpaceMb = 0);
 
 // Checks a run against the contract: the exit status and standard output
 // exactly, and standard error exactly or, where `err` is null, some message

@@ -151,6 +151,18 @@ QString Number(double v) {
     return QString::number(v, 'g', 15);
 }
 
+// A chart lays its title out whole, however long: a box's 32767 characters
+// take seconds. Its first line holds about this many; the rest would not be
+// read anyway.
+constexpr qsizetype kTitleFunctionLength = 80;
+
+QString TitleFunction(const QString& function) {
+    if (function.size() <= kTitleFunctionLength) return function;
+    qsizetype cut = kTitleFunctionLength;
+    if (function.at(cut - 1).isHighSurrogate()) --cut;  // never half a character
+    return function.left(cut) + QStringLiteral("…");
+}
+
 void FillIntegral(QChart& chart, const PlotRequest& request) {
     const double from = std::min(request.lower, request.upper);
     const double to = std::max(request.lower, request.upper);
@@ -173,8 +185,9 @@ void FillIntegral(QChart& chart, const PlotRequest& request) {
         chart.addSeries(area);
         chart.addSeries(Line(run, curve, &chart));
     }
-    QString title = QStringLiteral("y = %1，x 从 %2 到 %3")
-                        .arg(request.integrand, Number(request.lower), Number(request.upper));
+    QString title =
+        QStringLiteral("y = %1，x 从 %2 到 %3")
+            .arg(TitleFunction(request.integrand), Number(request.lower), Number(request.upper));
     if (!request.integral.isEmpty()) title += QStringLiteral("，定积分 = ") + request.integral;
     chart.setTitle(title);
     AddAxes(chart, x, y);
@@ -193,8 +206,8 @@ void FillDerivative(QChart& chart, const PlotRequest& request) {
             y.Take(p.y);
         chart.addSeries(Line(run, QColor(0x1f, 0x4e, 0x9a), &chart));
     }
-    QString title =
-        QStringLiteral("y = %1，x = %2 附近").arg(request.function, Number(request.point));
+    QString title = QStringLiteral("y = %1，x = %2 附近")
+                        .arg(TitleFunction(request.function), Number(request.point));
     if (request.hasSlope) {
         const auto tangent = TangentLine(text, request.point, request.slope, from, to);
         if (!tangent.empty()) {
