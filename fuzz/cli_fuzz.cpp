@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "common/utf8_text.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -72,6 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zentova::fuzz::Check(status >= 0 && status <= 2, "the exit status is 0, 1 or 2", all);
     zentova::fuzz::Check(status != 2 || printed.empty(), "a refusal prints nothing", all);
     zentova::fuzz::Check(printed.empty() || printed.back() == '\n', "every line ends", all);
-    zentova::fuzz::Check(zentova::fuzz::IsUtf8(printed), "standard output is UTF-8", all);
+    zentova::fuzz::Check(zentova::IsValidUtf8(printed), "standard output is UTF-8", all);
     return 0;
 }

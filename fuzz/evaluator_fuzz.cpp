@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/utf8_text.h"
 #include "expr/evaluator.h"
 #include "expr/function_of_x.h"
 #include "exprtools/expression_tools.h"
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EvalResult second = Evaluate(text, mode);
     fuzz::Check(first.status == second.status && SameBits(first.value, second.value),
                 "the same text evaluates twice to the same result", text);
-    fuzz::Check(fuzz::IsUtf8(FormatResult(first)), "a result text is UTF-8", text);
+    fuzz::Check(IsValidUtf8(FormatResult(first)), "a result text is UTF-8", text);
     (void)OutcomeOf(first);
 
     std::string typed = text;
