@@ -74,6 +74,19 @@ case "${1:-}" in
         LSAN_OPTIONS="suppressions=$PWD/tests/lsan_suppressions.txt:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             run_tests build/asan
+        # The tests that run worker threads, again with ThreadSanitizer: the
+        # page tasks, the pages that run them, and the core loops that watch
+        # for a stop (only their stop tests: the rest is single-threaded).
+        # Any report aborts the test that caused it.
+        tsan_tests=(window_page_task_tests window_polynomial_page_tests window_series_page_tests
+                    window_calculus_page_tests window_logic_tests polynomial_tests logic_tests)
+        cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTOVA_TSAN=ON \
+            -DZENTOVA_BUILD_BENCH=OFF >/dev/null
+        cmake --build build/tsan -j "$(jobs)" --target "${tsan_tests[@]}"
+        TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan_suppressions.txt" \
+        GTEST_FILTER='*Stop*' QT_QPA_PLATFORM=offscreen \
+            ctest --test-dir build/tsan --output-on-failure --no-tests=error -j "$(jobs)" \
+                --timeout 300 -R "^($(IFS='|'; echo "${tsan_tests[*]}"))\$"
         # Every fuzz target for a short while on its seeds: a reader that
         # crashes or breaks its checks on inputs near the seeds fails here.
         scripts/fuzz.sh --time "${ZENTOVA_FUZZ_SECONDS:-15}"

@@ -24,6 +24,17 @@ if(ZENTOVA_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# ThreadSanitizer for the code that hands work to a worker thread and back.
+# It cannot share a process with AddressSanitizer, and it needs some
+# optimisation to run at a bearable speed while keeping the stacks readable.
+if(ZENTOVA_TSAN)
+    if(ZENTOVA_SANITIZE OR ZENTOVA_FUZZ)
+        message(FATAL_ERROR "ZENTOVA_TSAN cannot be combined with ZENTOVA_SANITIZE or ZENTOVA_FUZZ")
+    endif()
+    add_compile_options(-fsanitize=thread -O1 -g -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
+
 # Strict warnings for our own code only; third-party headers are included as
 # system headers and stay out of this.
 function(zentova_strict target)

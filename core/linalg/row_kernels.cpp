@@ -1,6 +1,8 @@
 #include "linalg/row_kernels.h"
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// The resolver that picks a clone runs while the program is being loaded,
+// before ThreadSanitizer's runtime is ready; instrumented, it crashes there.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define ZENTOVA_ROW_KERNEL __attribute__((target_clones("avx2", "default")))
 #else
 #define ZENTOVA_ROW_KERNEL

@@ -82,7 +82,7 @@ class PageTaskTest : public QObject {
         QVERIFY(task_->StopIfRunning() && Idle());
         QVERIFY2(clock.elapsed() < 50, qPrintable(QString::number(clock.elapsed())));
         task_->Run(Shows(1, 0ms), true);
-        std::this_thread::sleep_for(50ms);  // its result is queued, not yet shown
+        std::this_thread::sleep_for(50ms);  // its result is ready, not yet shown
         task_->Run(Shows(2, 0ms), true);
         std::this_thread::sleep_for(50ms);
         task_->Stop();

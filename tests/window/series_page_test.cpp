@@ -77,6 +77,10 @@ class SeriesPageTest : public QObject {
             button->click();
             QVERIFY(Do({}) == atOnce && button->text() != QStringLiteral("停止"));
         }
+        // The page goes while both halves run; both stop before its boxes go.
+        Do({"sumEndBox=1e9", "productEndBox=1e9", "sumButton", "productButton"});
+        QTRY_COMPARE(Find<QPushButton>("sumButton")->text(), QStringLiteral("停止"));
+        fixture_.frame.reset();
     }
 };
 

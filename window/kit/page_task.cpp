@@ -10,6 +10,11 @@ namespace {
 constexpr int kBarHeight = 4;
 constexpr int kBarSteps = 1000;
 constexpr int kProgressIntervalMs = 100;
+// How often the window looks whether the worker is done. The worker does not
+// post its result: an event posted from it would be made on the worker and
+// read on this thread through Qt's own locking alone, which the race
+// detector cannot follow, so nothing would prove the hand-over sound.
+constexpr int kResultPollMs = 10;
 
 }  // namespace
 
@@ -19,6 +24,8 @@ CPageTask::CPageTask(QAbstractButton* button, QObject* parent) : QObject(parent)
     connect(&captionDelay_, &QTimer::timeout, this, &CPageTask::ShowRunning);
     progressTimer_.setInterval(kProgressIntervalMs);
     connect(&progressTimer_, &QTimer::timeout, this, &CPageTask::ShowProgress);
+    resultPoll_.setInterval(kResultPollMs);
+    connect(&resultPoll_, &QTimer::timeout, this, &CPageTask::Collect);
 
     // The bar lies inside the button, so that no page layout has to make room
     // for it; clicks go through it to the button.
@@ -38,8 +45,7 @@ CPageTask::CPageTask(QAbstractButton* button, QObject* parent) : QObject(parent)
 
 CPageTask::~CPageTask() {
     if (running_) {
-        control_->RequestStop();
-        ++generation_;
+        run_->control.RequestStop();
         worker_.join();
         EndRun();
     }
@@ -57,36 +63,29 @@ void CPageTask::Run(Work work, bool mayBeLong) {
         return;
     }
 
-    control_ = std::make_unique<TaskControl>();
-    const std::uint64_t generation = ++generation_;
-    worker_ = std::thread([this, work = std::move(work), control = control_.get(), generation] {
-        Deliver deliver;
-        bool completed = true;
+    // The work and the closure it returns are destroyed on this thread,
+    // whether or not the run shows; the worker only calls the work.
+    run_ = std::make_unique<RunState>();
+    run_->work = std::move(work);
+    worker_ = std::thread([run = run_.get()] {
         try {
-            deliver = work(*control);
+            run->deliver = run->work(run->control);
+            run->completed = true;
         } catch (...) {
             // An exception may not leave the thread; the run shows nothing,
             // as a stopped one.
-            completed = false;
         }
-        // Posting is safe from any thread, and the destructor joins this
-        // thread before the object goes, which drops whatever is still queued.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, completed, deliver = std::move(deliver)]() mutable {
-                Finish(generation, completed, std::move(deliver));
-            },
-            Qt::QueuedConnection);
+        run->ended.store(true, std::memory_order_release);
     });
     running_ = true;
     captionDelay_.start();
+    resultPoll_.start();
     emit started();
 }
 
 void CPageTask::Stop() {
     if (!running_) return;
-    control_->RequestStop();
-    ++generation_;
+    run_->control.RequestStop();
     worker_.join();
     EndRun();
     emit stopped();
@@ -98,9 +97,11 @@ bool CPageTask::StopIfRunning() {
     return true;
 }
 
-void CPageTask::Finish(std::uint64_t generation, bool completed, Deliver deliver) {
-    if (!running_ || generation != generation_) return;
-    worker_.join();  // it posted this as its last act
+void CPageTask::Collect() {
+    if (!running_ || !run_->ended.load(std::memory_order_acquire)) return;
+    worker_.join();  // raising the flag was its last act
+    Deliver deliver = std::move(run_->deliver);
+    const bool completed = run_->completed;
     // The run ends before its result shows, so that the closure may show a
     // message box or start the next run.
     EndRun();
@@ -115,9 +116,10 @@ void CPageTask::Finish(std::uint64_t generation, bool completed, Deliver deliver
 
 void CPageTask::EndRun() {
     running_ = false;
-    control_.reset();
+    run_.reset();
     captionDelay_.stop();
     progressTimer_.stop();
+    resultPoll_.stop();
     if (bar_) {
         bar_->hide();
         bar_->setValue(0);
@@ -154,7 +156,7 @@ void CPageTask::ShowRunning() {
 void CPageTask::ShowProgress() {
     if (!running_ || !bar_ || !button_) return;
     bar_->setGeometry(0, button_->height() - kBarHeight, button_->width(), kBarHeight);
-    bar_->setValue(static_cast<int>(control_->Fraction() * kBarSteps));
+    bar_->setValue(static_cast<int>(run_->control.Fraction() * kBarSteps));
 }
 
 }  // namespace zentova

@@ -25,7 +25,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-#include <cstdint>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -81,7 +81,20 @@ class CPageTask : public QObject {
     void stopped();   // a worker run ended without showing anything
 
   private:
-    void Finish(std::uint64_t generation, bool completed, Deliver deliver);
+    // What a run shares with its worker, which touches nothing else: neither
+    // this object nor anything of Qt. The worker writes the result and then
+    // raises `ended`; the user-interface thread reads the result only after
+    // it has seen `ended` and joined the worker. A stopped or superseded run
+    // goes with its result unread.
+    struct RunState {
+        Work work;
+        TaskControl control;
+        Deliver deliver;
+        bool completed = false;
+        std::atomic<bool> ended{false};
+    };
+
+    void Collect();
     void EndRun();
     void ShowRunning();
     void ShowProgress();
@@ -90,11 +103,9 @@ class CPageTask : public QObject {
     QPointer<QProgressBar> bar_;
     QTimer captionDelay_;
     QTimer progressTimer_;
-    std::unique_ptr<TaskControl> control_;
+    QTimer resultPoll_;
+    std::unique_ptr<RunState> run_;
     std::thread worker_;
-    // Identifies the run whose result may still be shown; a result queued by
-    // a stopped or superseded run carries an older number and is dropped.
-    std::uint64_t generation_ = 0;
     bool running_ = false;
     bool captionSwitched_ = false;
     QString ownCaption_;
