@@ -2,8 +2,8 @@
 # Sets up, builds and runs Zentova on Debian 12.
 #   ./zentova.sh run    install what is missing, build, start the program
 #   ./zentova.sh test   install what is missing, build, run every test
-#                       (normal build, then the ASan + UBSan build, then a
-#                       short run of every fuzz target)
+#                       (normal build, the ASan + UBSan build, the worker-thread
+#                       tests under TSan, a short run of every fuzz target)
 #   ./zentova.sh package  install what is missing, build, make the .deb in build/
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
