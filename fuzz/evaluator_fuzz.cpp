@@ -4,7 +4,6 @@
 // uninitialised or stale state.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,14 +15,6 @@
 
 using namespace zentova;
 
-namespace {
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
     const auto mode = static_cast<AngleMode>(input.ConsumeIntegralInRange(0, 2));
@@ -34,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const EvalResult first = Evaluate(text, mode);
     const EvalResult second = Evaluate(text, mode);
-    fuzz::Check(first.status == second.status && SameBits(first.value, second.value),
+    fuzz::Check(first.status == second.status && fuzz::SameBits(first.value, second.value),
                 "the same text evaluates twice to the same result", text);
     fuzz::Check(IsValidUtf8(FormatResult(first)), "a result text is UTF-8", text);
     (void)OutcomeOf(first);
@@ -47,12 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double y = function.EvaluateAtX(x);
     FunctionOfX again;
     again.SetFunctionText(text);
-    fuzz::Check(SameBits(y, again.EvaluateAtX(x)) && function.EvalFailed() == again.EvalFailed(),
-                "f(x) twice gives the same result", text);
+    fuzz::Check(
+        fuzz::SameBits(y, again.EvaluateAtX(x)) && function.EvalFailed() == again.EvalFailed(),
+        "f(x) twice gives the same result", text);
     const EvalResult withParameters = function.EvaluateWithParameters(values);
     const EvalResult withParametersAgain = again.EvaluateWithParameters(values);
     fuzz::Check(withParameters.status == withParametersAgain.status &&
-                    SameBits(withParameters.value, withParametersAgain.value),
+                    fuzz::SameBits(withParameters.value, withParametersAgain.value),
                 "parameters twice give the same result", text);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 namespace zentova::fuzz {
@@ -12,6 +13,11 @@ namespace zentova::fuzz {
     std::fprintf(stderr, "fuzz check failed: %s\ninput (%zu bytes): %.*s\n", what, input.size(),
                  static_cast<int>(input.size() > 400 ? 400 : input.size()), input.data());
     std::abort();
+}
+
+// Equal to the last bit: a NaN's payload and the sign of a zero included.
+inline bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 inline void Check(bool condition, const char* what, std::string_view input) {

@@ -3,7 +3,6 @@
 // that of a fresh object, so no state leaks from one run into the next.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstring>
 #include <string>
 
 #include "fuzz_check.h"
@@ -11,14 +10,6 @@
 #include "graph/graph_tools.h"
 
 using namespace zentova;
-
-namespace {
-
-bool Same(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -32,13 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ShortestPathReport a = ComputeShortestPath(kept, n, text, from, to);
     const ShortestPathReport b = ComputeShortestPath(fresh, n, text, from, to);
     fuzz::Check(a.outcome.kind == b.outcome.kind && a.outcome.text == b.outcome.text &&
-                    Same(a.length, b.length) && a.pathText == b.pathText,
+                    fuzz::SameBits(a.length, b.length) && a.pathText == b.pathText,
                 "a shortest path does not depend on earlier runs", text);
 
     GraphAlgorithms fresh2;
     const CriticalPathReport c = ComputeCriticalPath(kept, n, text, to);
     const CriticalPathReport d = ComputeCriticalPath(fresh2, n, text, to);
-    fuzz::Check(c.outcome.text == d.outcome.text && Same(c.length, d.length),
+    fuzz::Check(c.outcome.text == d.outcome.text && fuzz::SameBits(c.length, d.length),
                 "a critical path does not depend on earlier runs", text);
 
     GraphAlgorithms fresh3;
