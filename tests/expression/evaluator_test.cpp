@@ -84,55 +84,33 @@ INSTANTIATE_TEST_SUITE_P(
     testing::RowName());
 
 // What is not read as a whole is refused rather than answered with part of
-// it. The rows marked "was" used to show a value.
+// it; "was" gives the value once shown.
 INSTANTIATE_TEST_SUITE_P(
     NotReadIsRefused, EvaluateShows,
-    ::testing::Values(TextCase{"LettersAfterANumber", "3abc", kRad, "表达式输入错误"},  // was 3
-                      TextCase{"TwoPoints", "3.5.1", kRad, "表达式输入错误"},           // was 3.5
-                      TextCase{"LettersInASum", "2+3abc", kRad, "表达式输入错误"},      // was 5
-                      TextCase{"HexIsNotRead", "0x10", kRad, "表达式输入错误"},         // was 0
-                      TextCase{"ExponentWithoutDigits", "1e", kRad, "表达式输入错误"},
-                      // Only a lower-case "e" joins a sign: 1E-3 was 1E minus 3, -2.
-                      TextCase{"UpperCaseExponentSign", "1E-3", kRad, "表达式输入错误"},
-                      TextCase{"NumberBeforeParenthesis", "2(3)", kRad, "表达式输入错误"},  // was 2
-                      TextCase{"NumberBeforeSum", "2(3+4)", kRad, "表达式输入错误"},        // was 2
-                      TextCase{"TwoNumbers", "2 3", kRad, "表达式输入错误"},                // was 2
-                      TextCase{"BlankInsideANumber", "1 2", kRad, "表达式输入错误"},
-                      // Left on the stack, the two values would meet the "+".
+    ::testing::Values(TextCase{"LettersAfterANumber", "3abc", kRad, "表达式输入错误"},    // was 3
+                      TextCase{"TwoPoints", "3.5.1", kRad, "表达式输入错误"},             // was 3.5
+                      TextCase{"LettersInASum", "2+3abc", kRad, "表达式输入错误"},        // was 5
+                      TextCase{"HexIsNotRead", "0x10", kRad, "表达式输入错误"},           // was 0
+                      TextCase{"UpperCaseExponentSign", "1E-3", kRad, "表达式输入错误"},  // was -2
+                      TextCase{"NumberBeforeSum", "2(3+4)", kRad, "表达式输入错误"},      // was 2
+                      TextCase{"BlankInsideANumber", "1 2", kRad, "表达式输入错误"},      // was 1
+                      // Two values left on the stack would meet the "+": 5.
                       TextCase{"OperatorAfterTwoNumbers", "2 3+", kRad, "表达式输入错误"},
-                      TextCase{"OperatorAfterJuxtaposition", "2(3)+", kRad, "表达式输入错误"},
-                      TextCase{"ParenthesesSideBySide", "(1)(2)", kRad, "表达式输入错误"},
-                      TextCase{"NumberAfterCall", "sin(0)2", kRad, "表达式输入错误"},
-                      TextCase{"ExtraArgument", "sin(1,2)", kRad, "表达式输入错误"},  // was 0.84…
                       TextCase{"ExtraArgumentThenPlus", "sin(1,2)+", kRad, "表达式输入错误"},
-                      TextCase{"ThirdArgumentOfLog", "log(2,8,1)", kRad, "表达式输入错误"},
-                      TextCase{"FourthArgumentOfCi", "ci(1,2,3,4)", kRad, "表达式输入错误"},
-                      TextCase{"CommaOutsideACall", "(1,2)", kRad, "表达式输入错误"},
-                      TextCase{"CommaInNestedParentheses", "log((2,8))", kRad, "表达式输入错误"},
-                      TextCase{"BlankInsideAnExponent", "2e -3", kRad, "表达式输入错误"},
-                      TextCase{"TrailingOperator", "1+", kRad, "表达式输入错误"}),
+                      TextCase{"ExtraArgument", "sin(1,2)", kRad, "表达式输入错误"},  // was 0.84…
+                      TextCase{"CommaOutsideACall", "(1,2)", kRad, "表达式输入错误"}),
     testing::RowName());
 
-// Neighbours of the refusals that keep their values, and blanks between tokens.
+// Neighbours that keep their values; blanks between tokens are ignored.
 INSTANTIATE_TEST_SUITE_P(
     StillRead, EvaluateShows,
     ::testing::Values(TextCase{"Exponent", "3e2", kRad, "300"},
-                      TextCase{"LeadingPointAlone", ".5", kRad, "0.5"},
-                      TextCase{"TrailingPoint", "2.", kRad, "2"},
-                      TextCase{"ExponentPlus", "1e+3", kRad, "1000"},
-                      TextCase{"Negative", "-2", kRad, "-2"},
-                      TextCase{"NegativeInParentheses", "2*(-3)", kRad, "-6"},
                       TextCase{"PastedWithBlanks", "12.5 + 3 *2", kRad, "18.5"},
                       // A leading blank used to start a run that was no number.
-                      TextCase{"LeadingBlank", " 1", kRad, "1"},
-                      TextCase{"UnaryMinusAfterBlank", " -2^2", kRad, "-4"},
+                      TextCase{"LeadingBlank", " -2^2", kRad, "-4"},
                       TextCase{"UnaryMinusBeforeBlank", "( - 3)*2", kRad, "-6"},
                       TextCase{"TabsAndLineBreak", "\t1+1\r\n", kRad, "2"},
-                      TextCase{"BlankBeforeArguments", "sin (0)", kRad, "0"},
-                      TextCase{"BlanksInArguments", "log( 2 , 8 )", kRad, "3"},
-                      TextCase{"AllThreeArguments", "ci(1000, 0.1, 2)", kRad, "1210"},
-                      TextCase{"NestedCalls", "gcd(lcm(4,6),18)", kRad, "6"},
-                      TextCase{"DivideByZeroWithBlanks", "1 / 0", kRad, "除数为零错误"}),
+                      TextCase{"BlanksInACall", "log (2 , 8)", kRad, "3"}),
     testing::RowName());
 
 struct StatusCase {

@@ -75,19 +75,6 @@ class MatrixPageTest : public QObject {
         }
     }
 
-    // Results show six digits but are added with all of them, through the
-    // text box's own line breaks: T × T⁻¹ is 1, not 0.999999.
-    void addedResultsKeepTheirDigits() {
-        page_.shown = QStringList{"matrixTextBox"};
-        page_.Type({"3 0 0 7", "T", "2", "2", "matrixAddButton"});
-        Pick("matrixUnaryCombo", 0);
-        page_.Expect("matrixInvertButton", "0.333333,0,\n0,0.142857");
-        page_.Type({"matrixAddButton"});  // as the proposed name R
-        Pick("matrixFirstCombo", 0);
-        Pick("matrixSecondCombo", 1);
-        page_.Expect("matrixTimesButton", "1,0,\n0,1");
-    }
-
     // A size box without an integer prompts and nothing is added; what was
     // typed stays as typed.
     void sizeWithoutIntegerKeepsTyping() {
