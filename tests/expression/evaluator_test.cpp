@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Two values left on the stack would meet the "+": 5.
                       TextCase{"OperatorAfterTwoNumbers", "2 3+", kRad, "表达式输入错误"},
                       TextCase{"ExtraArgumentThenPlus", "sin(1,2)+", kRad, "表达式输入错误"},
-                      TextCase{"ExtraArgument", "sin(1,2)", kRad, "表达式输入错误"},  // was 0.84…
+                      TextCase{"ExtraArgument", "sin(1,2)", kRad, "表达式输入错误"},  // was 1
                       TextCase{"CommaOutsideACall", "(1,2)", kRad, "表达式输入错误"}),
     testing::RowName());
 
