@@ -54,17 +54,23 @@ MatrixOperand ToOperand(const OperandTexts& texts) {
 void AddOperation(CLI::App& matrix, Context& context, const char* name, const char* help,
                   MatrixOpKind kind, bool binary) {
     auto operands = std::make_shared<std::array<OperandTexts, 2>>();
+    auto exact = std::make_shared<bool>(false);
     CLI::App* sub = matrix.add_subcommand(name, help);
+    sub->add_flag("--exact", *exact,
+                  "结果的每个数写成能读回同一双精度值的最短形式（工作台添加结果时存储的文本）");
     sub->add_option("SHAPE1", (*operands)[0].shape, "第一个矩阵的尺寸，如 2x3")->required();
     sub->add_option("TEXT1", (*operands)[0].text, "第一个矩阵")->required();
     if (binary) {
         sub->add_option("SHAPE2", (*operands)[1].shape, "第二个矩阵的尺寸")->required();
         sub->add_option("TEXT2", (*operands)[1].text, "第二个矩阵")->required();
     }
-    sub->callback([operands, &context, kind, binary] {
+    sub->callback([operands, exact, &context, kind, binary] {
         const MatrixOperand a = ToOperand((*operands)[0]);
         const MatrixOperand b = binary ? ToOperand((*operands)[1]) : MatrixOperand{};
-        const MatrixOpAnswer answer = RunMatrixOperation(kind, a, b);
+        MatrixOpAnswer answer = RunMatrixOperation(kind, a, b);
+        if (*exact && answer.outcome.kind == Outcome::Kind::Value) {
+            answer.outcome.text = answer.exactText;
+        }
         Emit(context, answer.outcome);
         if (answer.hasRank && answer.outcome.kind == Outcome::Kind::Value) {
             PrintText(context, "rank " + std::to_string(answer.rank));

@@ -109,13 +109,15 @@ struct Token {
     double value;
 };
 
-// Reads a run that starts with a digit or "." the way "%lf" does: the longest
-// decimal prefix that forms a number, the rest ignored. False when no prefix
-// forms one (a lone ".").
+// Reads a run that starts with a digit or "." as one decimal number: digits,
+// an optional fraction and an optional exponent, and nothing else. A run that
+// holds more than a number (3abc, 3.5.1, 1e) is not read at all, so that no
+// part of what was typed is silently dropped.
 bool ReadNumber(std::string_view run, double& value) {
     const char* first = run.data();
     const char* last = first + run.size();
     auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    if (ptr != last) return false;
     if (ec == std::errc()) return true;
     if (ec != std::errc::result_out_of_range) return false;
     // Out of range: the scan conversion gives the overflowed or underflowed
@@ -146,6 +148,100 @@ bool MakeRunToken(std::string_view run, bool followedByOperator, Token& token) {
     token.kind = kNumber;
     return ReadNumber(run, token.value);
 }
+
+// Blanks separate tokens and are otherwise ignored, so that pasted texts such
+// as "12.5 + 3 *2" are read; a blank inside a number makes two numbers.
+constexpr bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+constexpr std::uint8_t Arity(std::uint8_t function) {
+    switch (function) {
+        case kLog:
+        case kGcd:
+        case kLcm:
+            return 2;
+        case kCi:
+            return 3;
+        default:
+            return 1;
+    }
+}
+
+// The order in which tokens may follow each other. Without it the value
+// stack would accept texts that are not expressions and answer with one of
+// their numbers: 2(3) gives 2, 2 3+ gives 5, sin(1,2) drops an argument.
+// An operand (number, "(", function, unary minus) must stand where one is
+// expected and an operator, ")" or "," after an operand; a function name is
+// followed by its "("; "," separates the arguments of a function call and a
+// call takes no more arguments than its function. Too few arguments are left
+// to the value stack, which reports them when the function runs, after the
+// checks that come first for that function (ci tests its periods first).
+class TokenOrder {
+  public:
+    bool Accept(std::uint8_t kind) {
+        if (pendingArity_ != 0) {
+            if (kind != kOpen) return false;
+            open_[depth_++] = {pendingArity_, 0};
+            pendingArity_ = 0;
+            return true;
+        }
+        switch (kind) {
+            case kNumber:
+            case kClose:
+            case kComma:
+            case kPlus:
+            case kMinus:
+            case kTimes:
+            case kDivide:
+            case kPower:
+                return AcceptAfterOperand(kind);
+            case kOpen:
+                if (!expectOperand_) return false;
+                open_[depth_++] = {0, 0};
+                return true;
+            case kNegate:
+                return expectOperand_;
+            default:  // functions
+                if (!expectOperand_) return false;
+                pendingArity_ = Arity(kind);
+                return true;
+        }
+    }
+
+    bool Complete() const { return !expectOperand_ && pendingArity_ == 0 && depth_ == 0; }
+
+  private:
+    bool AcceptAfterOperand(std::uint8_t kind) {
+        if (kind == kNumber) {
+            if (!expectOperand_) return false;
+            expectOperand_ = false;
+            return true;
+        }
+        if (expectOperand_) return false;
+        if (kind == kClose) {
+            if (depth_ == 0) return false;
+            --depth_;
+            return true;
+        }
+        if (kind == kComma) {
+            if (depth_ == 0) return false;
+            Parenthesis& call = open_[depth_ - 1];
+            if (++call.commas >= call.arity) return false;  // also a plain "(", arity 0
+        }
+        expectOperand_ = true;
+        return true;
+    }
+
+    struct Parenthesis {
+        std::uint8_t arity;  // 0 for a parenthesis that belongs to no function
+        std::uint8_t commas;
+    };
+    std::array<Parenthesis, kMaxExpressionLength + 1> open_;
+    std::size_t depth_ = 0;
+    std::uint8_t pendingArity_ = 0;
+    bool expectOperand_ = true;
+};
 
 double ConvertAngle(double v, AngleMode mode) {
     switch (mode) {
@@ -362,31 +458,50 @@ EvalResult Evaluate(std::string_view text, AngleMode mode) {
     if (depth != 0) return {0.0, EvalStatus::UnbalancedParentheses};
     if (closesTooEarly) return {0.0, EvalStatus::InputError};
 
-    // 2. Reading into tokens; a run is a contiguous slice of the text.
+    // 2. Reading into tokens; a run is a contiguous slice of the text, ended
+    // by an operator character or a blank. Each token is checked against the
+    // token order as it is read, so that nothing is computed from a text that
+    // is not an expression.
     std::array<Token, kMaxExpressionLength + 1> tokens;
     std::size_t count = 0;
+    TokenOrder order;
     std::size_t runStart = 0;
     std::size_t runLength = 0;
+    char previous = '\0';  // the last character read that is not a blank
+    // Ends the run (if any) before text[next]; false when it is no token or
+    // stands where it may not.
+    auto endRun = [&](std::size_t next) {
+        if (runLength == 0) return true;
+        const std::string_view run = text.substr(runStart, runLength);
+        runLength = 0;
+        // A function name is followed by an operator character, blanks aside.
+        while (next < text.size() && IsBlank(text[next]))
+            ++next;
+        const bool followedByOperator = next < text.size() && IsOperatorChar(text[next]);
+        Token& token = tokens[count++];
+        return MakeRunToken(run, followedByOperator, token) && order.Accept(token.kind);
+    };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (IsBlank(c)) {
+            if (!endRun(i)) return {0.0, EvalStatus::InputError};
+            continue;
+        }
         const bool exponentSign = (c == '-' || c == '+') && i >= 2 && text[i - 1] == 'e';
         if (!IsOperatorChar(c) || exponentSign) {
             if (runLength == 0) runStart = i;
             ++runLength;
+            previous = c;
             continue;
         }
-        if (runLength != 0) {
-            if (!MakeRunToken(text.substr(runStart, runLength), true, tokens[count++])) {
-                return {0.0, EvalStatus::InputError};
-            }
-            runLength = 0;
-        }
-        const bool unary = c == '-' && (i == 0 || text[i - 1] == '(');
-        tokens[count++] = {unary ? std::uint8_t{kNegate} : OperatorKind(c), 0.0};
+        if (!endRun(i)) return {0.0, EvalStatus::InputError};
+        const bool unary = c == '-' && (previous == '\0' || previous == '(');
+        Token& token = tokens[count++];
+        token = {unary ? std::uint8_t{kNegate} : OperatorKind(c), 0.0};
+        if (!order.Accept(token.kind)) return {0.0, EvalStatus::InputError};
+        previous = c;
     }
-    if (runLength != 0 && !MakeRunToken(text.substr(runStart, runLength), false, tokens[count++])) {
-        return {0.0, EvalStatus::InputError};
-    }
+    if (!endRun(text.size()) || !order.Complete()) return {0.0, EvalStatus::InputError};
 
     // 3 and 4. Conversion to postfix order, running each postfix token on the
     // value stack as soon as it is emitted. Every reading failure has been
@@ -436,8 +551,9 @@ EvalResult Evaluate(std::string_view text, AngleMode mode) {
         if (status != EvalStatus::Ok) return {0.0, status};
     }
 
-    // A text that yields no value at all ("", "()", ",") is an input error.
-    if (values.Size() == 0) return {0.0, EvalStatus::InputError};
+    // The token order leaves exactly one value; any other count (no value, or
+    // values beside the result) is a text that was not read as a whole.
+    if (values.Size() != 1) return {0.0, EvalStatus::InputError};
     return Classify(values.Bottom());
 }
 

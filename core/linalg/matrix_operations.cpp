@@ -1,5 +1,6 @@
 #include "linalg/matrix_operations.h"
 
+#include <charconv>
 #include <initializer_list>
 
 #include "linalg/linalg_messages.h"
@@ -31,7 +32,29 @@ bool ValidShape(const MatrixOperand& operand) {
            operand.cols <= kMaxMatrixSize;
 }
 
+void SetTexts(MatrixOpResult& result, const Matrix& matrix) {
+    result.text = FormatMatrixText(matrix);
+    result.exact = FormatExactMatrixText(matrix);
+}
+
 }  // namespace
+
+std::string FormatExactMatrixText(const Matrix& matrix) {
+    std::string text;
+    text.reserve(matrix.values().size() * 24);
+    char buffer[32];  // the shortest form of a double takes at most 24 characters
+    for (int r = 0; r < matrix.rows(); ++r) {
+        for (int c = 0; c < matrix.cols(); ++c) {
+            const auto [end, error] =
+                std::to_chars(buffer, buffer + sizeof buffer, matrix.at(r, c));
+            (void)error;  // 32 characters always suffice
+            text.append(buffer, end);
+            text.append(c == matrix.cols() - 1 ? ",\r\n" : ",");
+        }
+    }
+    if (text.size() >= 3) text.resize(text.size() - 3);
+    return text;
+}
 
 void ReduceRowEchelon(Matrix& m) {
     const int rows = m.rows();
@@ -104,7 +127,7 @@ MatrixOpResult MatrixOperation(const MatrixOperand& a, const MatrixOperand& b, M
             for (std::size_t i = 0; i < o.size(); ++i) {
                 o[i] = kind == MatrixOpKind::OpAdd ? l[i] + r[i] : l[i] - r[i];
             }
-            result.text = FormatMatrixText(out);
+            SetTexts(result, out);
             return result;
         }
         case MatrixOpKind::OpMultiply: {
@@ -119,13 +142,13 @@ MatrixOpResult MatrixOperation(const MatrixOperand& a, const MatrixOperand& b, M
                     out.at(r, k) = sum;
                 }
             }
-            result.text = FormatMatrixText(out);
+            SetTexts(result, out);
             return result;
         }
         case MatrixOpKind::OpEchelon:
             ReduceRowEchelon(left);
             result.rank = EchelonRank(left);
-            result.text = FormatMatrixText(left);
+            SetTexts(result, left);
             return result;
         case MatrixOpKind::OpInverse: {
             if (a.rows != a.cols) return result;
@@ -150,7 +173,7 @@ MatrixOpResult MatrixOperation(const MatrixOperand& a, const MatrixOperand& b, M
                 for (int h = 0; h < n; ++h)
                     out.at(k, h) = work.at(k, n + h);
             }
-            result.text = FormatMatrixText(out);
+            SetTexts(result, out);
             return result;
         }
     }
@@ -223,6 +246,7 @@ MatrixOpAnswer RunMatrixOperation(MatrixOpKind kind, const MatrixOperand& a,
         return answer;
     }
     answer.outcome = Outcome::Value(std::move(result.text));
+    answer.exactText = std::move(result.exact);
     return answer;
 }
 

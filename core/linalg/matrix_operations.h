@@ -36,9 +36,17 @@ void ReduceRowEchelon(Matrix& matrix);
 int EchelonRank(const Matrix& matrix);
 
 struct MatrixOpResult {
-    std::string text;  // empty when an inversion found the matrix singular
-    int rank = 0;      // for OpEchelon
+    std::string text;  // "%g" values; empty when an inversion found the matrix singular
+    // The same layout with each value as the shortest text that reads back to
+    // the same double: what the workbench stores, so that a result reused in
+    // another operation has exactly the value that was computed.
+    std::string exact;
+    int rank = 0;  // for OpEchelon
 };
+
+// A computed matrix as FormatMatrixText lays it out, each value written as the
+// shortest text that reads back to the same double.
+std::string FormatExactMatrixText(const Matrix& matrix);
 
 // Runs one operation; the shapes must already fit (see RunMatrixOperation).
 // The unary kinds ignore `b`.
@@ -51,8 +59,9 @@ std::string_view MatrixEntryProblem(int rows, int cols, std::string_view trimmed
 // What an operation handler puts into the workbench editor.
 struct MatrixOpAnswer {
     // Refused: a shape message (the editor is not changed); Failure: the
-    // matrix is not invertible; Value: the result text.
+    // matrix is not invertible; Value: the result text as shown ("%g").
     Outcome outcome;
+    std::string exactText;  // for Value: the result with every digit (MatrixOpResult::exact)
     int rows = 0;
     int cols = 0;
     std::string name;

@@ -1,5 +1,8 @@
 #include "linalg/matrix_workbench.h"
 
+#include <vector>
+
+#include "common/number_text.h"
 #include "linalg/linalg_messages.h"
 #include "linalg/matrix_text.h"
 
@@ -29,6 +32,37 @@ bool SameName(std::string_view a, std::string_view b) {
 int NeighbourAfterRemoval(int removed, int size) {
     if (size == 0) return MatrixWorkbench::kNoSelection;
     return removed < size ? removed : size - 1;
+}
+
+std::vector<std::string_view> NumberTokens(std::string_view text) {
+    std::vector<std::string_view> tokens;
+    ForEachNumberToken(text, [&](std::string_view token) {
+        tokens.push_back(token);
+        return true;
+    });
+    return tokens;
+}
+
+// The text to store for what the box holds. When it holds the numbers that
+// were put there (`shown`), in the same order however they are laid out, each
+// is replaced by its counterpart in `exact`; the layout stays as typed.
+// Otherwise the typed text itself.
+std::string TextToStore(std::string_view typed, std::string_view shown, std::string_view exact) {
+    const std::vector<std::string_view> tokens = NumberTokens(typed);
+    const std::vector<std::string_view> exactTokens = NumberTokens(exact);
+    if (shown.empty() || tokens != NumberTokens(shown) || tokens.size() != exactTokens.size()) {
+        return std::string(typed);
+    }
+    std::string stored;
+    stored.reserve(exact.size() + typed.size());
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        const auto at = static_cast<std::size_t>(tokens[i].data() - typed.data());
+        stored.append(typed.substr(copied, at - copied)).append(exactTokens[i]);
+        copied = at + tokens[i].size();
+    }
+    stored.append(typed.substr(copied));
+    return stored;
 }
 
 }  // namespace
@@ -63,20 +97,26 @@ WorkbenchAnswer MatrixWorkbench::Add(const Ask& askOverwrite) {
     const int existing = FindName(editor_.name);
     if (existing != kNoSelection) {
         if (!askOverwrite(OverwriteQuestion(editor_.name))) return Answer(Kind::Declined);
-        if (editor_.autoFormat) {
-            editor_.text = RelayoutMatrixText(editor_.text, editor_.rows, editor_.cols);
-        }
-        MatrixEntry& entry = entries_[static_cast<std::size_t>(existing)];
-        entry.rows = editor_.rows;
-        entry.cols = editor_.cols;
-        entry.text = editor_.text;
-        return Answer(Kind::Done, {}, true);
+    } else if (entries_.size() >= kMatrixListFullAt) {
+        return Answer(Kind::Refused, msg::kMatrixListFull);
     }
-    if (entries_.size() >= kMatrixListFullAt) return Answer(Kind::Refused, msg::kMatrixListFull);
+    // A result still in the box, number for number, is stored with the digits
+    // that were computed, not with the six that are shown; anything else is
+    // stored as typed.
+    std::string stored = TextToStore(editor_.text, editorShown_, editorExact_);
     if (editor_.autoFormat) {
         editor_.text = RelayoutMatrixText(editor_.text, editor_.rows, editor_.cols);
+        stored = RelayoutMatrixText(stored, editor_.rows, editor_.cols);
     }
-    entries_.push_back({editor_.name, editor_.rows, editor_.cols, editor_.text});
+    MatrixEntry entry{editor_.name, editor_.rows, editor_.cols, stored, editor_.text};
+    ShowInEditor(editor_.text, stored);
+    if (existing != kNoSelection) {
+        MatrixEntry& old = entries_[static_cast<std::size_t>(existing)];
+        entry.name = old.name;
+        old = std::move(entry);
+        return Answer(Kind::Done, {}, true);
+    }
+    entries_.push_back(std::move(entry));
     current_ = static_cast<int>(entries_.size()) - 1;
     return Answer(Kind::Done, {}, true);
 }
@@ -101,7 +141,7 @@ WorkbenchAnswer MatrixWorkbench::Delete(const Ask& askConfirm) {
     if (current_ != kNoSelection) {
         LoadEditor(current_);
     } else {
-        editor_.text.clear();
+        ShowInEditor({}, {});
         editor_.name.clear();
         editor_.rows = 0;
         editor_.cols = 0;
@@ -120,10 +160,16 @@ WorkbenchAnswer MatrixWorkbench::Select(int index) {
 
 void MatrixWorkbench::LoadEditor(int index) {
     const MatrixEntry& entry = entries_[static_cast<std::size_t>(index)];
-    editor_.text = entry.text;
+    ShowInEditor(entry.shown, entry.text);
     editor_.rows = entry.rows;
     editor_.cols = entry.cols;
     editor_.name = entry.name;
+}
+
+void MatrixWorkbench::ShowInEditor(std::string shown, std::string exact) {
+    editor_.text = shown;
+    editorShown_ = std::move(shown);
+    editorExact_ = std::move(exact);
 }
 
 MatrixOperand MatrixWorkbench::Operand(int index) const {
@@ -164,7 +210,7 @@ WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
         case Outcome::Kind::Value:
             break;
     }
-    editor_.text = answer.outcome.text;
+    ShowInEditor(answer.outcome.text, answer.exactText);
     editor_.rows = answer.rows;
     editor_.cols = answer.cols;
     editor_.name = answer.name;

@@ -17,7 +17,12 @@ struct MatrixEntry {
     std::string name;  // as first spelt; unique without regard to letter case
     int rows = 0;
     int cols = 0;
-    std::string text;  // trimmed, re-laid out when the option was ticked
+    // Trimmed, re-laid out when the option was ticked. A typed matrix is kept
+    // as typed; a stored result keeps every digit of its values.
+    std::string text;
+    // What the editor shows for it: the text itself, or for a stored result
+    // the "%g" form in which the result was shown.
+    std::string shown;
 };
 
 // The editor fields, in the order in which the page exchanges them.
@@ -78,10 +83,15 @@ class MatrixWorkbench {
     static std::size_t Index(OperandList list) { return static_cast<std::size_t>(list); }
     int FindName(std::string_view name) const;
     void LoadEditor(int index);
+    void ShowInEditor(std::string shown, std::string exact);
     MatrixOperand Operand(int index) const;
 
     std::vector<MatrixEntry> entries_;
     MatrixEditor editor_;
+    // The editor's text box shows results with six digits. While it holds the
+    // numbers last put there, these are the digits that stand behind them.
+    std::string editorShown_;
+    std::string editorExact_;
     int current_ = kNoSelection;
     int operands_[3] = {kNoSelection, kNoSelection, kNoSelection};
 };

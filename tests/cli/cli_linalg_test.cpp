@@ -48,6 +48,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CliCase{"Inverse", {"matrix", "inv", "2x2", "4 7 2 6"}, "", 0, "0.6,-0.7,\n-0.2,0.4\n", ""},
         CliCase{"Singular", {"matrix", "inv", "2x2", "1 2 2 4"}, "", 1, "矩阵不可逆\n", ""},
+        CliCase{"InverseExact",
+                {"matrix", "inv", "--exact", "2x2", "3 0 0 7"},
+                "",
+                0,
+                "0.3333333333333333,0,\n0,0.14285714285714285\n",
+                ""},
         CliCase{
             "NotSquare", {"matrix", "inv", "2x3", "1 2 3 4 5 6"}, "", 2, "", "只有方阵才能求逆\n"},
         CliCase{"Add",

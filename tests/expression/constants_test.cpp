@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(Selections, ClipboardTable,
                                            ClipboardCase{"LightYear", 11, "9.4605e+15"},
                                            ClipboardCase{"Pi", 0, "3.14159265359"},
                                            ClipboardCase{"Electron", 4, "1.60217733e-19"},
-                                           ClipboardCase{"SecondCosmic", 31, "11200"}),
+                                           ClipboardCase{"SecondCosmic", 31, "11200"},
+                                           // Exact since 2019; was the mistyped 6.620775e-34.
+                                           ClipboardCase{"Planck", 7, "6.62607015e-34"}),
                          testing::RowName());
 
 struct WidthCase {

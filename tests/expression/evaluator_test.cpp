@@ -50,16 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, EvaluateShows,
-    ::testing::Values(TextCase{"TrailingLettersIgnored", "3abc", kRad, "3"},
-                      TextCase{"ExponentWithMinus", "1.5e-3*2", kRad, "0.003"},
+    ::testing::Values(TextCase{"ExponentWithMinus", "1.5e-3*2", kRad, "0.003"},
                       TextCase{"ExponentWithPlus", "1e+3", kRad, "1000"},
                       TextCase{"ThreeDigitExponent", "1e+006", kRad, "1000000"},
                       TextCase{"LeadingPoint", ".5*4", kRad, "2"},
                       TextCase{"TrailingBlankIgnored", "2 +1", kRad, "3"},
-                      TextCase{"HexIsNotRead", "0x10", kRad, "0"},
                       TextCase{"ZeroToTheZero", "0^0", kRad, "1"},
-                      TextCase{"ExtraValuesIgnored", "2(3)", kRad, "2"},
-                      TextCase{"ExtraArgumentIgnored", "sin(1,2)", kRad, "1"},
                       TextCase{"InfinityTurnedFinite", "1/log(1,2)", kRad, "0"},
                       TextCase{"NegativeZero", "-0", kRad, "-0"},
                       TextCase{"OneThird", "1/3", kRad, "0.333333333333333"}),
@@ -85,6 +81,36 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Abs", "abs(-2.5)", kRad, "2.5"},
         TextCase{"Arctan", "arctan(1)*4", kRad, "3.14159265358979"},
         TextCase{"CentesimalWholeDegrees", "sin(30)", kCent, "0.5"}),
+    testing::RowName());
+
+// What is not read as a whole is refused rather than answered with part of
+// it; "was" gives the value once shown.
+INSTANTIATE_TEST_SUITE_P(
+    NotReadIsRefused, EvaluateShows,
+    ::testing::Values(TextCase{"LettersAfterANumber", "3abc", kRad, "表达式输入错误"},    // was 3
+                      TextCase{"TwoPoints", "3.5.1", kRad, "表达式输入错误"},             // was 3.5
+                      TextCase{"LettersInASum", "2+3abc", kRad, "表达式输入错误"},        // was 5
+                      TextCase{"HexIsNotRead", "0x10", kRad, "表达式输入错误"},           // was 0
+                      TextCase{"UpperCaseExponentSign", "1E-3", kRad, "表达式输入错误"},  // was -2
+                      TextCase{"NumberBeforeSum", "2(3+4)", kRad, "表达式输入错误"},      // was 2
+                      TextCase{"BlankInsideANumber", "1 2", kRad, "表达式输入错误"},      // was 1
+                      // Two values left on the stack would meet the "+": 5.
+                      TextCase{"OperatorAfterTwoNumbers", "2 3+", kRad, "表达式输入错误"},
+                      TextCase{"ExtraArgumentThenPlus", "sin(1,2)+", kRad, "表达式输入错误"},
+                      TextCase{"ExtraArgument", "sin(1,2)", kRad, "表达式输入错误"},  // was 1
+                      TextCase{"CommaOutsideACall", "(1,2)", kRad, "表达式输入错误"}),
+    testing::RowName());
+
+// Neighbours that keep their values; blanks between tokens are ignored.
+INSTANTIATE_TEST_SUITE_P(
+    StillRead, EvaluateShows,
+    ::testing::Values(TextCase{"Exponent", "3e2", kRad, "300"},
+                      TextCase{"PastedWithBlanks", "12.5 + 3 *2", kRad, "18.5"},
+                      // A leading blank used to start a run that was no number.
+                      TextCase{"LeadingBlank", " -2^2", kRad, "-4"},
+                      TextCase{"UnaryMinusBeforeBlank", "( - 3)*2", kRad, "-6"},
+                      TextCase{"TabsAndLineBreak", "\t1+1\r\n", kRad, "2"},
+                      TextCase{"BlanksInACall", "log (2 , 8)", kRad, "3"}),
     testing::RowName());
 
 struct StatusCase {
@@ -138,7 +164,6 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"TrailingFunctionName", "2*sin", EvalStatus::InputError},
                       StatusCase{"UnaryPlus", "+3", EvalStatus::InputError},
                       StatusCase{"UnaryPlusInParens", "(+3)", EvalStatus::InputError},
-                      StatusCase{"LeadingBlank", " 1", EvalStatus::InputError},
                       StatusCase{"UpperCaseName", "SIN(1)", EvalStatus::InputError},
                       StatusCase{"NoArgumentList", "sin-1", EvalStatus::InputError},
                       StatusCase{"BlankBeforeArgument", "sin 1", EvalStatus::InputError},
@@ -184,11 +209,17 @@ TEST(Evaluate, FullBuffersOfOperatorsAndValues) {
     negations.append(opened, ')');
     ASSERT_LE(negations.size(), kMaxExpressionLength);
     EXPECT_EQ(Evaluate(negations, kRad).status, EvalStatus::Ok);
-    std::string list = "sin(1";
-    while (list.size() + 3 <= kMaxExpressionLength)
-        list += ",1";
-    list += ")";
-    EXPECT_EQ(FormatResult(Evaluate(list, kRad)), "1");
+    // A long argument list used to fill the values, but a function now takes
+    // no more arguments than it has; operands waiting for their parentheses
+    // fill them instead.
+    std::string waiting;
+    while (waiting.size() + 3 + 1 + waiting.size() / 3 + 1 <= kMaxExpressionLength)
+        waiting += "1+(";
+    const std::size_t waits = waiting.size() / 3;
+    waiting.push_back('1');
+    waiting.append(waits, ')');
+    ASSERT_LE(waiting.size(), kMaxExpressionLength);
+    EXPECT_EQ(FormatResult(Evaluate(waiting, kRad)), std::to_string(waits + 1));
 }
 
 TEST(Evaluate, TextEndsAtZeroByte) {

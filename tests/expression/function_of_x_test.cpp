@@ -121,8 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ParameterCase{"SurplusIgnored", "a", {1, 2, 3}, "1"},
                       ParameterCase{"MissingCountAsZero", "a+b+c", {1}, "1"},
                       ParameterCase{"SixDigits", "a", {1.23456789}, "1.23457"},
-                      // "e" between digits stands alone, so it is a parameter here.
-                      ParameterCase{"ExponentLetterIsAParameter", "2e-3", {5}, "2"},
+                      ParameterCase{"BlanksAroundParameters", "a * b", {2, 3}, "6"},
+                      // "e" between digits stands alone, so it is a parameter here:
+                      // the text becomes 2(5)-3. That used to show 2, the first
+                      // of the values left on the stack; a number directly before
+                      // a parenthesis is now refused.
+                      ParameterCase{"ExponentLetterIsAParameter", "2e-3", {5}, "表达式输入错误"},
                       ParameterCase{"NoParameters", "1+1", {}, "2"},
                       ParameterCase{"FailureIsAStatus", "a/b", {1, 0}, "除数为零错误"}),
     testing::RowName());
