@@ -56,8 +56,8 @@ class CPageTask : public QObject {
     // Unless `mayBeLong`, the work runs here and now and its result shows
     // before Run returns, with no change to the button. Otherwise it runs on
     // a worker; after kCaptionDelayMs the button reads kStopCaption (its own
-    // key still works) and a slim bar along its bottom edge shows the
-    // progress, until the result is shown or the run is stopped.
+    // key still works, and a screen reader calls it so) and a slim bar along its bottom edge shows
+    // the progress, until the result is shown or the run is stopped.
     void Run(Work work, bool mayBeLong);
 
     // The caption of the running button instead of kStopCaption. A mnemonic
@@ -109,6 +109,7 @@ class CPageTask : public QObject {
     bool running_ = false;
     bool captionSwitched_ = false;
     QString ownCaption_;
+    QString ownName_;
     QKeySequence ownShortcut_;
     QString runningCaption_;
 };
