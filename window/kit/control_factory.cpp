@@ -324,9 +324,10 @@ void SetCaption(QWidget& control, const QString& caption, const QString& spoken)
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {
         label->setText(caption);
     }
+    // Setting the name sends the screen reader a name-changed event; the text
+    // alone would not reach it, as an explicit name hides the text.
     const QString name = spoken.isEmpty() ? SpokenText(caption) : spoken;
-    if (control.accessibleName() == name) return;
-    control.setAccessibleName(name);
+    if (control.accessibleName() != name) control.setAccessibleName(name);
 }
 
 ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDesktop& desktop) {
