@@ -317,6 +317,11 @@ QString SpokenText(const QString& caption) {
 }
 
 void SetCaption(QWidget& control, const QString& caption, const QString& spoken) {
+    // The name goes first: setting it sends the screen reader a name-changed
+    // event, and so does a button's new text, which then finds the new name
+    // too (an explicit name hides the text from the screen reader).
+    const QString name = spoken.isEmpty() ? SpokenText(caption) : spoken;
+    if (control.accessibleName() != name) control.setAccessibleName(name);
     if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
         button->setText(caption);
     } else if (auto* group = qobject_cast<QGroupBox*>(&control)) {
@@ -324,10 +329,6 @@ void SetCaption(QWidget& control, const QString& caption, const QString& spoken)
     } else if (auto* label = qobject_cast<QLabel*>(&control)) {
         label->setText(caption);
     }
-    // Setting the name sends the screen reader a name-changed event; the text
-    // alone would not reach it, as an explicit name hides the text.
-    const QString name = spoken.isEmpty() ? SpokenText(caption) : spoken;
-    if (control.accessibleName() != name) control.setAccessibleName(name);
 }
 
 ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDesktop& desktop) {

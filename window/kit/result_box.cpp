@@ -125,13 +125,15 @@ void CResultBox::Refit() {
     whole_ = Fits(face);
     // The start of a result says the most: the sign and the first digits.
     setCursorPosition(0);
+    QString name = ownName_;
     if (whole_) {
         if (toolTip() != ownTip_) setToolTip(ownTip_);
-        setAccessibleName(ownName_);
     } else {
         SetTip(this, text());
-        setAccessibleName(ownName_.isEmpty() ? text() : ownName_ + QStringLiteral("：") + text());
+        name = ownName_.isEmpty() ? text() : ownName_ + QStringLiteral("：") + text();
     }
+    // Each setting tells the screen reader that the name changed.
+    if (accessibleName() != name) setAccessibleName(name);
 }
 
 void CopyWholeOnCtrlC(QWidget& box, CDesktop& desktop) {
