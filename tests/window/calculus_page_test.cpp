@@ -1,4 +1,5 @@
 // The calculus page: Enter, the boxes rewritten, the order of checks, tasks.
+#include <QAccessible>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -82,8 +83,12 @@ class CalculusPageTest : public QObject {
         Do({"integralPrecisionBox=1e-300", "integralDepthBox=30", "integrateButton"});
         auto* integrate = Find<QPushButton>("integrateButton");
         QTRY_VERIFY(integrate->findChild<QProgressBar*>()->isVisible());
+        // A screen reader calls the button what it now does.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(integrate);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("停止"));
         QTest::keyClick(Find("integrandBox"), Qt::Key_Return);
         QVERIFY(Do({}) == atOnce && integrate->text() == QStringLiteral("求值(&I)"));
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("求值"));
     }
 };
 

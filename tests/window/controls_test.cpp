@@ -13,6 +13,7 @@
 
 #include "gui_test_support.h"
 #include "kit/control_factory.h"
+#include "kit/result_box.h"
 #include "kit/virtual_list.h"
 
 using namespace zentova;
@@ -23,8 +24,9 @@ namespace {
 using K = ControlKind;
 constexpr ListColumn kColumns[] = {{"名称", 150}, {"表达式", 390}};
 constexpr FontSpec kListFont = ArialFont(20, 8);
+constexpr FontSpec kResultFont = ArialFont(30, 10);
 
-constexpr std::array<ControlRow, 8> kRows{{
+constexpr std::array<ControlRow, 10> kRows{{
     {1, K::DigitsEdit, "digits", "", 0, 0, 40, 9, "n"},
     {2, K::UpDown, "node%1", "", 0, 12, 40, 12, "node"},
     {3, K::Combo, "kind", "", 0, 30, 130, 152, "kind"},
@@ -33,6 +35,8 @@ constexpr std::array<ControlRow, 8> kRows{{
     ControlRow{6, K::Edit, "hidden", "", 0, 0, 40, 14, "hidden"}.WithOptions(option::kHidden),
     ControlRow{7, K::ListView, "list", "", 140, 0, 200, 80, "list"}.WithColumns(kColumns),
     ControlRow{8, K::VirtualList, "table", "", 0, 90, 200, 100, "table"}.WithFont(kListFont),
+    ControlRow{9, K::ReadOnlyEdit, "result", "", 210, 90, 102, 21, "积分值"}.WithFont(kResultFont),
+    {10, K::ReadOnlyMultiLine, "forms", "", 210, 120, 102, 40, "范式"},
 }};
 
 // Qt Test has no helper for wheel events.
@@ -103,6 +107,40 @@ class ControlsTest : public QObject {
         QCOMPARE(list->columnWidth(0), 150);
         QCOMPARE(list->columnWidth(1), 390);
         QVERIFY(!list->rootIsDecorated());
+    }
+
+    // A result shrinks until it fits, down to 8 pixels; beyond that the box
+    // shows its start, with the whole text in its tooltip and spoken name.
+    // Ctrl+C copies the selection, or the whole text when there is none.
+    void resultBoxesShowAndCopyTheWholeResult() {
+        auto* box = At<CResultBox>(9);
+        const int full = box->font().pixelSize();
+        const QString number = QStringLiteral("-5.77666752446856e-300");
+        box->setText(number);
+        QVERIFY(box->ShowsWhole() && box->font().pixelSize() < full);
+        QVERIFY(box->fontMetrics().horizontalAdvance(number) < box->width());
+        const QString message = QStringLiteral("所求的定积分在指定精度和深度下无意义").repeated(2);
+        box->setText(message);
+        QVERIFY(!box->ShowsWhole() && box->cursorPosition() == 0);
+        QCOMPARE(box->font().pixelSize(), CResultBox::kSmallestPixelSize);
+        QCOMPARE(WithoutBreaks(box->toolTip()), message);
+        QCOMPARE(box->accessibleName(), QStringLiteral("积分值：") + message);
+        box->setText(QStringLiteral("1"));
+        QVERIFY(box->ShowsWhole() && box->font().pixelSize() == full && box->toolTip().isEmpty());
+        QCOMPARE(box->accessibleName(), QStringLiteral("积分值"));
+
+        box->setText(number);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(desktop_.clipboard, number);
+        box->setSelection(1, 4);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(desktop_.clipboard, QStringLiteral("5.77"));
+        auto* forms = At<QPlainTextEdit>(10);
+        forms->setPlainText(QStringLiteral("(A∨B)\n∧(¬A∨B)"));
+        forms->setFocus();
+        QTest::keyClick(forms, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(desktop_.clipboard, forms->toPlainText());
     }
 
     // 2^26 + 1 lines: a line is made only when shown or asked for.

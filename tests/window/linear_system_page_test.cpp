@@ -38,6 +38,22 @@ class LinearSystemPageTest : public QObject {
         QVERIFY(qobject_cast<QListWidget*>(page_.Find("systemSolutionList"))->isSortingEnabled());
     }
 
+    // Ctrl+C takes the lines picked with the mouse or the keys, as shown, or
+    // all of them when none is picked.
+    void copiesTheSelectedSolutions() {
+        page_.Expect("3|1 0 0 1 0 1 0 2 0 0 1 3|systemSolveButton", "x0 = 1|x1 = 2|x2 = 3|3");
+        auto* list = qobject_cast<QListWidget*>(page_.Find("systemSolutionList"));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(page_.fixture.desktop.clipboard, QStringLiteral("x0 = 1\nx1 = 2\nx2 = 3"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(2)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(0)).center());
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(page_.fixture.desktop.clipboard, QStringLiteral("x0 = 1\nx2 = 3"));
+    }
+
     void pastedOrder100() {
         QString text;  // strongly diagonal, in mixed number forms and separators
         for (int i = 0; i < 100 * 101; ++i)

@@ -2,11 +2,13 @@
 // toolbar sets and their tips, the focus rule, pages keeping their state, the
 // fixed window and the About box.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -200,6 +202,65 @@ class ShellTest : public QObject {
         // The buttons of the set that went away are gone, not just hidden.
         QTRY_VERIFY(Frame().findChild<QToolButton*>(QStringLiteral("previousSetButton")) ==
                     nullptr);
+    }
+
+    // The page keys go on (Ctrl+PgDn, Ctrl+Tab) or back (Ctrl+PgUp,
+    // Ctrl+Shift+Tab) in toolbar order, round the end and across the sets,
+    // from any control, a multi-line box included; the page's button is then
+    // checked, for a screen reader too, and the focus is on its first box.
+    void pageKeysStepInToolbarOrder_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("focus");  // "": the page itself
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("firstBox");  // "": the page has none
+        const int ctrl = Qt::ControlModifier;
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::newRow("cover, on")
+            << kCoverPageIndex << "" << int(Qt::Key_PageDown) << ctrl << 0 << "expressionBox";
+        QTest::newRow("end of set A, on")
+            << 7 << "exprList" << int(Qt::Key_Tab) << ctrl << 8 << "matrixBox";
+        QTest::newRow("last page, on")
+            << 12 << "formula2Box" << int(Qt::Key_PageDown) << ctrl << kCoverPageIndex << "";
+        QTest::newRow("cover, back")
+            << kCoverPageIndex << "" << int(Qt::Key_PageUp) << ctrl << 12 << "formula1Box";
+        QTest::newRow("multi-line box, back")
+            << 5 << "systemCoefficientBox" << int(Qt::Key_Backtab) << ctrlShift << 4 << "sumEndBox";
+        QTest::newRow("start of set B, back")
+            << 8 << "matrixBox" << int(Qt::Key_Tab) << ctrlShift << 7 << "exprList";
+    }
+
+    void pageKeysStepInToolbarOrder() {
+        QFETCH(int, from);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, to);
+        QFETCH(QString, firstBox);
+        ClickPageButton(from);
+        QWidget* start = View().Page(from);
+        if (!focus.isEmpty()) start = start->findChild<QWidget*>(focus);
+        start->setFocus();
+        QTest::keyClick(start, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(VisiblePages(View()), QList<int>{to});
+        const PageEntry& entry = PageTable()[static_cast<std::size_t>(to)];
+        QCOMPARE(Frame().CurrentSet(), entry.set);
+        QToolButton* button = Frame().Button(entry.button);
+        QVERIFY(QAccessible::queryAccessibleInterface(button)->state().checked);
+        for (int position = 0; position < ButtonCount(entry.set); ++position) {
+            QCOMPARE(Frame().Button(position)->isChecked(), position == entry.button);
+        }
+        QWidget* focused = QApplication::focusWidget();
+        if (firstBox.isEmpty()) {
+            QVERIFY(focused == View().Page(to) || View().Page(to)->isAncestorOf(focused));
+        } else {
+            QCOMPARE(focused->objectName(), firstBox);
+        }
+        if (!focus.isEmpty()) {  // the box did not take the key as its own
+            auto* box = View().Page(from)->findChild<QPlainTextEdit*>(focus);
+            if (box != nullptr) QVERIFY(box->toPlainText().isEmpty());
+        }
     }
 
     void showingTheVisiblePageAgainKeepsItAndFocusesIt() {

@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -24,6 +26,7 @@
 #include "kit/hyperlink.h"
 #include "kit/key_button.h"
 #include "kit/pictures.h"
+#include "kit/result_box.h"
 #include "kit/tooltips.h"
 #include "kit/transparent_controls.h"
 #include "kit/units.h"
@@ -99,8 +102,8 @@ Qt::Alignment TextAlignment(const ControlRow& row) {
 }
 
 QLineEdit* MakeLineEdit(const ControlRow& row, QWidget& parent) {
-    auto* edit = new QLineEdit(&parent);
-    edit->setReadOnly(row.kind == ControlKind::ReadOnlyEdit);
+    QLineEdit* edit =
+        row.kind == ControlKind::ReadOnlyEdit ? new CResultBox(&parent) : new QLineEdit(&parent);
     if (row.kind == ControlKind::DigitsEdit) {
         // Only what is typed or pasted is checked; the program may write a sign.
         edit->setValidator(
@@ -109,20 +112,6 @@ QLineEdit* MakeLineEdit(const ControlRow& row, QWidget& parent) {
     if (row.maxLength > 0) edit->setMaxLength(row.maxLength);
     edit->setAlignment(TextAlignment(row));
     return edit;
-}
-
-// A one-line box lower than its font's line: the page templates' 9-unit
-// boxes are 13 or 14 pixels high, and the CJK face that stands in for SimSun
-// has a 17-pixel line whose digits sit low, so the box would cut them off.
-// The line is moved up until the digits and capitals sit in the middle.
-void FitTextIntoLowBox(QLineEdit& edit) {
-    const QFontMetrics metrics(edit.font());
-    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
-    const int height = edit.height();
-    if (height - 2 * frame >= metrics.height()) return;
-    const int cap = metrics.capHeight();
-    const int lineTop = (height - cap) / 2 + cap - metrics.ascent();
-    edit.setTextMargins(0, lineTop - frame, 0, height - frame - lineTop - metrics.height());
 }
 
 QWidget* MakeMultiLine(const ControlRow& row, QWidget& parent) {
@@ -263,24 +252,9 @@ QWidget* MakeControl(const ControlRow& row, QWidget& parent, CDesktop& desktop) 
     return new QWidget(&parent);
 }
 
-// Boxes take their name from a label before them; buttons carry their own.
-bool IsBox(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Edit:
-        case ControlKind::ReadOnlyEdit:
-        case ControlKind::DigitsEdit:
-        case ControlKind::MultiLineEdit:
-        case ControlKind::ReadOnlyMultiLine:
-        case ControlKind::RichText:
-        case ControlKind::List:
-        case ControlKind::ListView:
-        case ControlKind::VirtualList:
-        case ControlKind::Combo:
-        case ControlKind::UpDown:
-            return true;
-        default:
-            return false;
-    }
+bool IsResultBox(ControlKind kind) {
+    return kind == ControlKind::ReadOnlyEdit || kind == ControlKind::ReadOnlyMultiLine ||
+           kind == ControlKind::RichText;
 }
 
 // The closed box keeps the height of one line; the rest of the row's height is
@@ -309,6 +283,25 @@ QFont MakeFont(const FontSpec& face) {
     return font;
 }
 
+bool IsBox(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+        case ControlKind::ReadOnlyEdit:
+        case ControlKind::DigitsEdit:
+        case ControlKind::MultiLineEdit:
+        case ControlKind::ReadOnlyMultiLine:
+        case ControlKind::RichText:
+        case ControlKind::List:
+        case ControlKind::ListView:
+        case ControlKind::VirtualList:
+        case ControlKind::Combo:
+        case ControlKind::UpDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
 QString SpokenText(const QString& caption) {
     static const QRegularExpression kMnemonicSuffix(QStringLiteral("\\(&[^)]\\)"));
     QString text = caption;
@@ -321,6 +314,21 @@ QString SpokenText(const QString& caption) {
         text.chop(1);
     }
     return text.trimmed();
+}
+
+void SetCaption(QWidget& control, const QString& caption, const QString& spoken) {
+    // The name goes first: setting it sends the screen reader a name-changed
+    // event, and so does a button's new text, which then finds the new name
+    // too (an explicit name hides the text from the screen reader).
+    const QString name = spoken.isEmpty() ? SpokenText(caption) : spoken;
+    if (control.accessibleName() != name) control.setAccessibleName(name);
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(&control)) {
+        group->setTitle(caption);
+    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+        label->setText(caption);
+    }
 }
 
 ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDesktop& desktop) {
@@ -341,6 +349,7 @@ ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDe
         if (auto* edit = qobject_cast<QLineEdit*>(control)) FitTextIntoLowBox(*edit);
 
         QString spoken = FromUtf8(row.accessibleName);
+        // Boxes take their name from a label before them; buttons carry their own.
         const bool labelled = previousLabel != nullptr && IsBox(row.kind);
         if (labelled) previousLabel->setBuddy(control);
         if (spoken.isEmpty())
@@ -356,6 +365,8 @@ ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDe
                                                       FromUtf8(row.link));
         }
         if (Has(row, option::kHidden)) control->hide();
+        if (IsResultBox(row.kind)) CopyWholeOnCtrlC(*control, desktop);
+        if (auto* result = qobject_cast<CResultBox*>(control)) result->Settle();
         if (row.id != kNoControlId) controls.insert(row.id, control);
 
         previous = &row;

@@ -61,4 +61,14 @@ class CQtDesktop final : public CDesktop {
     QStringList presetAnswers_;
 };
 
+// Puts the top-level window `window` where it lies wholly inside the
+// available area of its screen (without panels and docks), frame included:
+// over the middle of the window it belongs to, moved in and, if it is larger
+// than the area, made smaller. The frame's size is known only once the window
+// manager has framed the window; until then the frame of the window it
+// belongs to stands in for it, and the place is checked again when the window
+// first shows. Windows that open beside the main window call this before they
+// first show.
+void PlaceInsideScreen(QWidget* window);
+
 }  // namespace zentova

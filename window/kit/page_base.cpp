@@ -157,6 +157,25 @@ void CPageBase::RememberFocus(QWidget* control) {
 
 void CPageBase::CreateControls(std::span<const ControlRow> rows) {
     controls_.insert(zentova::CreateControls(*this, rows, desktop_));
+    for (const ControlRow& row : rows) {
+        if (IsBox(row.kind) && row.id != kNoControlId) boxes_.append(row.id);
+    }
+}
+
+void CPageBase::FocusFirstBox() {
+    for (const int id : std::as_const(boxes_)) {
+        QWidget* box = Control(id);
+        if (CanTakeFocus(box)) {
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool CPageBase::CanTakeFocus(const QWidget* control) const {
+    return control != nullptr && control->isVisibleTo(this) && control->isEnabled() &&
+           (control->focusPolicy() & Qt::TabFocus) != 0;
 }
 
 QString CPageBase::ReadText(int id) const {
@@ -178,8 +197,8 @@ void CPageBase::WriteText(int id, const QString& text) {
         plain->setPlainText(text);
     } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
         rich->setPlainText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
+    } else if (qobject_cast<QLabel*>(control) != nullptr) {
+        SetCaption(*control, text);
     } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {
         spin->setValue(text.trimmed().toInt());
     }
@@ -236,14 +255,10 @@ void CPageBase::paintEvent(QPaintEvent*) {
 
 void CPageBase::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    auto canTake = [this](QWidget* w) {
-        return w != nullptr && w->isVisibleTo(this) && w->isEnabled() &&
-               (w->focusPolicy() & Qt::TabFocus) != 0;
-    };
-    QWidget* target = canTake(lastFocus_) ? lastFocus_.data() : nullptr;
+    QWidget* target = CanTakeFocus(lastFocus_) ? lastFocus_.data() : nullptr;
     if (target == nullptr) {
         for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (canTake(control)) {
+            if (CanTakeFocus(control)) {
                 target = control;
                 break;
             }

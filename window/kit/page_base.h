@@ -56,6 +56,10 @@ class CPageBase : public QWidget {
     void RememberFocus(QWidget* control);
     QWidget* RememberedFocus() const { return lastFocus_.data(); }
 
+    // Puts the focus on the first box of the page in tab order that can take
+    // it, or, on a page without one, follows the focus rule.
+    void FocusFirstBox();
+
     // The control with identifier `id`, or nullptr.
     QWidget* Control(int id) const { return controls_.value(id); }
     template <class T>
@@ -98,12 +102,14 @@ class CPageBase : public QWidget {
   private:
     bool OnEnter(QWidget* receiver);
     bool FollowDialogPath(QWidget* control);
+    bool CanTakeFocus(const QWidget* control) const;
     void FailReading(int id, const char* prompt);
 
     CDesktop& desktop_;
     QString background_;
     QPixmap backgroundCache_;
     ControlMap controls_;
+    QList<int> boxes_;  // in tab order
     QHash<int, EnterRoute> enterRoutes_;
     EnterRoute otherEnter_;
     QPointer<QWidget> lastFocus_;

@@ -4,6 +4,8 @@
 #include <QProgressBar>
 #include <utility>
 
+#include "kit/control_factory.h"
+
 namespace zentova {
 namespace {
 
@@ -125,9 +127,9 @@ void CPageTask::EndRun() {
         bar_->setValue(0);
     }
     if (captionSwitched_ && button_) {
-        // setText takes the mnemonic of the caption; a shortcut set apart
-        // from the caption comes back with the second call.
-        button_->setText(ownCaption_);
+        // The caption brings its mnemonic back; a shortcut set apart from the
+        // caption comes back with the second call.
+        SetCaption(*button_, ownCaption_, ownName_);
         button_->setShortcut(ownShortcut_);
     }
     captionSwitched_ = false;
@@ -136,15 +138,16 @@ void CPageTask::EndRun() {
 void CPageTask::ShowRunning() {
     if (!running_ || !button_) return;
     ownCaption_ = button_->text();
+    ownName_ = button_->accessibleName();
     ownShortcut_ = button_->shortcut();
     if (runningCaption_.isEmpty()) {
-        button_->setText(QString::fromUtf8(kStopCaption));
+        SetCaption(*button_, QString::fromUtf8(kStopCaption));
         // The caption has no mnemonic of its own: the key that started the
         // run stops it.
         button_->setShortcut(ownShortcut_);
     } else {
-        // setText gives the button the caption's own mnemonic, if any.
-        button_->setText(runningCaption_);
+        // The caption gives the button its own mnemonic, if any.
+        SetCaption(*button_, runningCaption_);
         if (button_->shortcut().isEmpty()) button_->setShortcut(ownShortcut_);
     }
     captionSwitched_ = true;

@@ -55,9 +55,10 @@ class CPageTask : public QObject {
     // Runs `work` and shows its result. A run still going is stopped first.
     // Unless `mayBeLong`, the work runs here and now and its result shows
     // before Run returns, with no change to the button. Otherwise it runs on
-    // a worker; after kCaptionDelayMs the button reads kStopCaption (its own
-    // key still works) and a slim bar along its bottom edge shows the
-    // progress, until the result is shown or the run is stopped.
+    // a worker; after kCaptionDelayMs the button reads kStopCaption, and a
+    // screen reader calls it so (its own key still works), and a slim bar
+    // along its bottom edge shows the progress, until the result is shown or
+    // the run is stopped.
     void Run(Work work, bool mayBeLong);
 
     // The caption of the running button instead of kStopCaption. A mnemonic
@@ -109,6 +110,7 @@ class CPageTask : public QObject {
     bool running_ = false;
     bool captionSwitched_ = false;
     QString ownCaption_;
+    QString ownName_;
     QKeySequence ownShortcut_;
     QString runningCaption_;
 };

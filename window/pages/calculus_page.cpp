@@ -207,6 +207,8 @@ void CCalculusPage::Plot() {
     }
     if (plot_ == nullptr) plot_ = new CPlotWindow(Desktop(), this);
     plot_->ShowRequest(request);
+    // Where the person put it stays; a window opening anew opens on the screen.
+    if (!plot_->isVisible()) PlaceInsideScreen(plot_);
     plot_->show();
     plot_->raise();
     plot_->activateWindow();

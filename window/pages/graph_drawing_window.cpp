@@ -149,6 +149,7 @@ void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& capti
     for (QPushButton* button : {savePng_, saveSvg_})
         button->setEnabled(!svg_.isEmpty());
     canvas_->update();
+    if (!isVisible()) PlaceInsideScreen(this);
     show();
     raise();
     activateWindow();

@@ -6,6 +6,7 @@
 
 #include "kit/desktop.h"
 #include "kit/pictures.h"
+#include "kit/result_box.h"
 #include "linalg/linear_system.h"
 
 namespace zentova {
@@ -44,6 +45,10 @@ CLinearSystemPage::CLinearSystemPage(CDesktop& desktop, QWidget* parent)
     CreateControls(kControls);
     RouteEnter({linsys_id::kSolve, linsys_id::kUnknowns}, ClickButton(linsys_id::kSolve));
     RouteEnter({linsys_id::kCoefficients}, EnterRule::Control);
+    // Lines are picked as in any list (Shift and Ctrl with a click or an
+    // arrow, Ctrl+A) and taken away with Ctrl+C.
+    Solutions()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    CopyLinesOnCtrlC(*Solutions(), Desktop());
     connect(ControlAs<QAbstractButton>(linsys_id::kSolve), &QAbstractButton::clicked, this,
             [this] { Solve(); });
     WriteBoxes();

@@ -1,7 +1,10 @@
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,7 +22,7 @@
 namespace zentova {
 
 CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
-    : QMainWindow(parent), desktop_(desktop) {
+    : QMainWindow(parent), desktop_(desktop), pages_(pages) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -46,24 +49,38 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     view_->setObjectName(QStringLiteral("view"));
     setCentralWidget(view_);
 
+    // The page buttons are checkable and one of them, the visible page's, is
+    // checked, so that the toolbar and a screen reader say where one is.
+    auto* pageButtons = new QActionGroup(this);
+    pageButtons->setExclusive(true);
     for (const PageEntry& page : pages) {
         AddButton(page.set, page.button, page.icon, page.tip, SpokenName(page),
-                  QStringLiteral("pageButton%1").arg(page.index), page.command);
+                  QStringLiteral("pageButton%1").arg(page.index), page.command, page.index);
+        QAction* action = buttons_.back().action;
+        action->setCheckable(true);
+        pageButtons->addAction(action);
         const int index = page.index;
-        connect(buttons_.back().action, &QAction::triggered, view_,
-                [this, index] { view_->ShowPage(index); });
+        connect(action, &QAction::triggered, view_, [this, index] { view_->ShowPage(index); });
     }
+    connect(view_, &CZentovaView::pageShown, this, &CMainFrame::CheckPageButton);
     for (const SetSwitchEntry* entry : {&kNextSetButton, &kPreviousSetButton}) {
         const bool next = entry->command == kNextSetCommand;
         AddButton(entry->set, entry->button, entry->icon, entry->tip, entry->tip,
                   next ? QStringLiteral("nextSetButton") : QStringLiteral("previousSetButton"),
-                  entry->command);
+                  entry->command, -1);
         connect(buttons_.back().action, &QAction::triggered, this,
                 [this, next] { ShowToolbarSet(next ? ToolbarSet::B : ToolbarSet::A); });
     }
     std::sort(buttons_.begin(), buttons_.end(), [](const ToolbarButton& a, const ToolbarButton& b) {
         return a.position < b.position;
     });
+    for (const ToolbarSet set : {ToolbarSet::A, ToolbarSet::B}) {
+        for (const ToolbarButton& button : std::as_const(buttons_)) {
+            if (button.set == set && button.page >= 0) pageOrder_.append(button.page);
+        }
+    }
+    CheckPageButton(view_->VisiblePage());
+    qApp->installEventFilter(this);
 
     auto* about = new QAction(this);
     about->setShortcut(QKeySequence(Qt::Key_F1));
@@ -77,11 +94,66 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
 }
 
 void CMainFrame::AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
-                           const char* spokenName, const QString& name, int command) {
+                           const char* spokenName, const QString& name, int command, int page) {
     auto* action = new QAction(PictureIcon(QString::fromUtf8(icon), {48, 48}), QString(), this);
     action->setToolTip(QString::fromUtf8(tip));
     action->setData(command);
-    buttons_.push_back({action, set, position, name, QString::fromUtf8(spokenName)});
+    buttons_.push_back({action, set, position, name, QString::fromUtf8(spokenName), page});
+}
+
+void CMainFrame::CheckPageButton(int page) {
+    for (const ToolbarButton& button : std::as_const(buttons_)) {
+        if (button.page == page) button.action->setChecked(true);
+    }
+}
+
+void CMainFrame::StepPage(int step) {
+    const int count = static_cast<int>(pageOrder_.size());
+    if (count == 0) return;
+    const int at = static_cast<int>(pageOrder_.indexOf(view_->VisiblePage()));
+    const int page = pageOrder_[((at + step) % count + count) % count];
+    const ToolbarSet set = pages_[static_cast<std::size_t>(page)].set;
+    if (set != set_) ShowToolbarSet(set);
+    view_->ShowPage(page);
+    view_->Page(page)->FocusFirstBox();
+}
+
+namespace {
+
+// +1 for the keys that go to the next page, -1 for those that go back, 0 for
+// any other key. The keypad's PgDn and PgUp count as well.
+int PageStepOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool control = modifiers == Qt::ControlModifier;
+    const bool controlShift = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    switch (key.key()) {
+        case Qt::Key_PageDown:
+            return control ? 1 : 0;
+        case Qt::Key_PageUp:
+            return control ? -1 : 0;
+        case Qt::Key_Tab:
+            return control ? 1 : controlShift ? -1 : 0;
+        case Qt::Key_Backtab:
+            return controlShift ? -1 : 0;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) return false;
+    const int step = PageStepOf(*static_cast<QKeyEvent*>(event));
+    if (step == 0) return false;
+    // Claiming the shortcut makes the key arrive as a key press, which comes
+    // here first whatever control has the focus.
+    event->accept();
+    if (type == QEvent::KeyPress) StepPage(step);
+    return true;
 }
 
 void CMainFrame::ShowToolbarSet(ToolbarSet set) {

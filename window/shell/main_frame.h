@@ -34,6 +34,12 @@ class CMainFrame : public QMainWindow {
     // Reloads the toolbar with `set`; the visible page stays.
     void ShowToolbarSet(ToolbarSet set);
 
+    // Shows the page `step` places after the visible one in toolbar order
+    // (set A, then set B, round again), with its set on the toolbar and the
+    // focus on its first box: Ctrl+PgDn and Ctrl+Tab go one on, Ctrl+PgUp and
+    // Ctrl+Shift+Tab one back.
+    void StepPage(int step);
+
     // The About box, modal (F1).
     void ShowAboutBox();
 
@@ -43,6 +49,9 @@ class CMainFrame : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    // The page keys, wherever the focus is in this window, before any
+    // control (a multi-line box, a list) can take them for itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct ToolbarButton {
@@ -51,12 +60,16 @@ class CMainFrame : public QMainWindow {
         int position;
         QString name;
         QString spokenName;
+        int page;  // -1 for the buttons that swap the sets
     };
 
     void AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
-                   const char* spokenName, const QString& name, int command);
+                   const char* spokenName, const QString& name, int command, int page);
+    void CheckPageButton(int page);
 
     CDesktop& desktop_;
+    PageTableView pages_;
+    QVector<int> pageOrder_;  // page indexes in toolbar order
     CZentovaView* view_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QVector<ToolbarButton> buttons_;

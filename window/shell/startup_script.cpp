@@ -19,15 +19,16 @@
 namespace zentova {
 namespace {
 
-void SendKey(CMainFrame& frame, int key, const QString& text) {
+void SendKey(CMainFrame& frame, int key, const QString& text,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     // Without a window manager the window may never become active; the
     // widget that holds the window's focus then takes the keys.
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) target = frame.focusWidget();
     if (target == nullptr) return;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &release);
 }
 
@@ -119,13 +120,12 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SendKey(frame, Qt::Key_unknown, QString(c));
             break;
         case Kind::Key: {
-            // Any key by its name ("Escape", "Up", "End"); Enter is the main
-            // keyboard's, and so is an unknown name.
+            // Any key by its name ("Escape", "Up", "End", "Ctrl+PgDown"); Enter
+            // is the main keyboard's, and so is an unknown name.
             const QKeySequence named = QKeySequence::fromString(step.argument);
-            const int key = step.argument == QLatin1String("Enter") || named.isEmpty()
-                                ? Qt::Key_Return
-                                : named[0].key();
-            SendKey(frame, key, QString());
+            const bool enter = step.argument == QLatin1String("Enter") || named.isEmpty();
+            SendKey(frame, enter ? Qt::Key_Return : named[0].key(), QString(),
+                    enter ? Qt::NoModifier : named[0].keyboardModifiers());
             break;
         }
         case Kind::File:

@@ -53,6 +53,7 @@ void CZentovaView::ShowPage(int index) {
     visible_ = index;
     shown->RememberFocus(remembered);
     shown->setFocus(Qt::OtherFocusReason);
+    emit pageShown(index);
 }
 
 }  // namespace zentova

@@ -27,6 +27,10 @@ class CZentovaView : public QWidget {
     // the page the focus. Nothing in any page is reset.
     void ShowPage(int index);
 
+  signals:
+    // After ShowPage made page `index` the visible one.
+    void pageShown(int index);
+
   private:
     std::array<CPageBase*, kPageCount> pages_{};
     int visible_ = kCoverPageIndex;
