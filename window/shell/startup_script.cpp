@@ -19,15 +19,16 @@
 namespace zentova {
 namespace {
 
-void SendKey(CMainFrame& frame, int key, const QString& text) {
+void SendKey(CMainFrame& frame, int key, const QString& text,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     // Without a window manager the window may never become active; the
     // widget that holds the window's focus then takes the keys.
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) target = frame.focusWidget();
     if (target == nullptr) return;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
     QApplication::sendEvent(target, &release);
 }
 
@@ -119,13 +120,17 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SendKey(frame, Qt::Key_unknown, QString(c));
             break;
         case Kind::Key: {
-            // Any key by its name ("Escape", "Up", "End"); Enter is the main
-            // keyboard's, and so is an unknown name.
+            // Any key by its name with its modifiers ("Escape", "Up",
+            // "Shift+End", "Menu"); Enter is the main keyboard's, and so is an
+            // unknown name. Sent from the event loop as a click is, so that a
+            // key that opens a menu lets the next steps run inside it.
             const QKeySequence named = QKeySequence::fromString(step.argument);
-            const int key = step.argument == QLatin1String("Enter") || named.isEmpty()
-                                ? Qt::Key_Return
-                                : named[0].key();
-            SendKey(frame, key, QString());
+            const bool enter = step.argument == QLatin1String("Enter") || named.isEmpty();
+            const int key = enter ? Qt::Key_Return : named[0].key();
+            const Qt::KeyboardModifiers modifiers =
+                enter ? Qt::NoModifier : named[0].keyboardModifiers();
+            QTimer::singleShot(
+                0, &frame, [&frame, key, modifiers] { SendKey(frame, key, QString(), modifiers); });
             break;
         }
         case Kind::File:
