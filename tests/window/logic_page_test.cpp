@@ -151,6 +151,8 @@ class LogicPageTest : public QObject {
         fixture_.desktop.filesToSave << file;
         Trigger("saveTableAction");
         QTRY_VERIFY(QFile::exists(file));
+        // Done once the menu offers the save again.
+        QTRY_VERIFY(Table()->findChild<QAction*>("saveTableAction")->isEnabled());
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(saved.readAll()),
