@@ -18,11 +18,11 @@ namespace zentova {
 // variables is about 140 MB, one of 26 about 5.5 GB.
 inline constexpr std::uint64_t kConfirmTableSaveBytes = 100'000'000;
 
-// The most lines copied to the clipboard at once: 100,000 lines of 26
-// variables are 8 MB of text, which the clipboard and any editor take in a
-// moment, and still more than anyone reads. A whole table of 16 variables
-// (65,537 lines) fits.
-inline constexpr std::uint64_t kMaxCopiedTableLines = 100'000;
+// The most lines copied to the clipboard at once: the text is built on the
+// user-interface thread, and 50,000 lines of 26 variables (4 MB) take about
+// 25 ms there on a busy machine; twice as many came near the 50 ms a window
+// may stall. Larger parts of a table are saved as text.
+inline constexpr std::uint64_t kMaxCopiedTableLines = 50'000;
 
 // The size in bytes of the whole text of `table`.
 std::uint64_t TruthTableTextBytes(const TruthTableStream& table);

@@ -78,8 +78,8 @@ TEST(SavedTable, QuestionsNameTheNumbers) {
     EXPECT_TRUE(
         SaveTableQuestion(2097153, 140509249)
             .starts_with("真值表共有 2,097,153 行，保存为文本约 141 MB（140,509,249 字节）"));
-    EXPECT_TRUE(TooManyLinesToCopy(100001).starts_with(
-        "选中了 100,001 行，太多，无法复制到剪贴板：一次最多复制 100,000 行。"));
+    EXPECT_TRUE(TooManyLinesToCopy(50001).starts_with(
+        "选中了 50,001 行，太多，无法复制到剪贴板：一次最多复制 50,000 行。"));
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ class LogicPageTest : public QObject {
     }
 
     // Clicks and keys select one run of lines, which Ctrl+C copies; with no
-    // selection the whole table is copied, with more than 100,000 lines
+    // selection the whole table is copied, with more than 50,000 lines
     // nothing is.
     void selectedLinesAreCopied() {
         TypeAndEnterOn("truthTableButton", "A>B");
