@@ -24,7 +24,7 @@ inline constexpr std::string_view kSaveTableQuestion =
     "写入要花一些时间，磁盘上也要有这么多空间。仍要保存吗？";
 inline constexpr std::string_view kTableUnwritable = "无法写入文件，真值表没有保存。";
 inline constexpr std::string_view kTooManyLinesToCopy =
-    "选中了 {lines} 行，太多，无法复制到剪贴板：一次最多复制 {limit} 行。"
+    "要复制的 {lines} 行太多，无法放到剪贴板上：一次最多复制 {limit} 行。"
     "要得到整个真值表，请用右键菜单中的“保存为文本…”把它保存到文件。";
 
 }  // namespace zentova::msg

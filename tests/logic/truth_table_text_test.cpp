@@ -79,7 +79,7 @@ TEST(SavedTable, QuestionsNameTheNumbers) {
         SaveTableQuestion(2097153, 140509249)
             .starts_with("真值表共有 2,097,153 行，保存为文本约 141 MB（140,509,249 字节）"));
     EXPECT_TRUE(TooManyLinesToCopy(50001).starts_with(
-        "选中了 50,001 行，太多，无法复制到剪贴板：一次最多复制 50,000 行。"));
+        "要复制的 50,001 行太多，无法放到剪贴板上：一次最多复制 50,000 行。"));
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ class LogicPageTest : public QObject {
         fixture_.desktop.clipboard.clear();
         Trigger("copyTableAction");
         QVERIFY(fixture_.desktop.clipboard.isEmpty());
-        QVERIFY(fixture_.desktop.messages.last().text.startsWith("选中了 67,108,865 行，太多"));
+        QVERIFY(fixture_.desktop.messages.last().text.startsWith("要复制的 67,108,865 行太多"));
     }
 
     // The saved file is the command line's text; a large one is asked for
