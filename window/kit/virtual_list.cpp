@@ -371,13 +371,13 @@ void CVirtualList::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Right:
             horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
             break;
-        case Qt::Key_F10:
+        case Qt::Key_F10: {
+            // Shift+F10 as the menu key, whose context menu event the
+            // platform sends by itself.
             if (!extend) {
                 QAbstractScrollArea::keyPressEvent(event);
                 return;
             }
-            [[fallthrough]];
-        case Qt::Key_Menu: {
             QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(),
                                    event->modifiers());
             contextMenuEvent(&menu);

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -26,6 +27,11 @@ void SendKey(CMainFrame& frame, int key, const QString& text,
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) target = frame.focusWidget();
     if (target == nullptr) return;
+    if (key == Qt::Key_Menu) {
+        // The platform turns the menu key into a context menu event first.
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), modifiers);
+        QApplication::sendEvent(target, &menu);
+    }
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
