@@ -8,6 +8,7 @@
 
 #include "cli_support.h"
 #include "logic/logic_tools.h"
+#include "logic/truth_table_text.h"
 
 namespace zentova::cli {
 namespace {
@@ -22,10 +23,11 @@ void AddTable(CLI::App& logic, Context& context) {
             Refuse(context, msg::kFormulaInputError);
             return;
         }
-        context.out << table->header() << '\n';
-        std::string line;
-        while (table->Next(line))
-            context.out << line << '\n';
+        // The same text as the logic page saves, piece by piece.
+        StreamTruthTableText(*table, [&context](std::string_view piece) {
+            context.out << piece;
+            return true;
+        });
     });
 }
 

@@ -36,6 +36,10 @@ class TruthTableStream {
 
     const std::string& header() const { return header_; }
     std::uint64_t lineCount() const { return prepared_.formula.assignmentCount(); }
+    // The length of every line after the header, in bytes.
+    std::size_t lineLength() const {
+        return 3 * static_cast<std::size_t>(prepared_.variables.count()) + 3;
+    }
     // The next line, false after the last.
     bool Next(std::string& line);
     // Any line, for a list that asks for the lines it shows.

@@ -1,6 +1,8 @@
 // Every control a person can reach, by keyboard or by mouse, on every page, in
 // the toolbar and in the About box has a name a screen reader can say.
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -8,6 +10,7 @@
 #include "gui_test_support.h"
 #include "kit/hyperlink.h"
 #include "kit/page_base.h"
+#include "kit/virtual_list.h"
 #include "shell/zentova_view.h"
 
 using namespace zentova;
@@ -77,6 +80,61 @@ class AccessibilityTest : public QObject {
             }
         }
         QCOMPARE(fixture_.frame->Button(0)->accessibleName(), QStringLiteral("上一页"));
+    }
+
+    // A table of 26 variables is a list of 2^26 + 1 items read by their text:
+    // the header, a middle and the last line. Focusing the last through
+    // accessibility scrolls it into view at once; the arrow keys move the
+    // focused item with the current line; the selection is reported.
+    void truthTableReadsAsAListOfItsLines() {
+        fixture_.frame->View()->ShowPage(12);
+        QWidget* page = fixture_.frame->View()->Page(12);
+        page->findChild<QLineEdit*>(QStringLiteral("formula1Box"))
+            ->setText(QStringLiteral("AvBvCvDvEvFvGvHvIvJvKvLvMvNvOvPvQvRvSvTvUvVvWvXvYvZ"));
+        page->findChild<QAbstractButton*>(QStringLiteral("truthTableButton"))->click();
+        auto* list = page->findChild<CVirtualList*>(QStringLiteral("truthTableList"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(table->role(), QAccessible::List);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("真值表"));
+        QCOMPARE(table->childCount(), (1 << 26) + 1);
+        QCOMPARE(table->tableInterface()->rowCount(), (1 << 26) + 1);
+        QString header;
+        for (char letter = 'A'; letter <= 'Z'; ++letter)
+            header += QString(letter) + "  ";
+        header += "公式";
+        const struct {
+            int line;
+            QString text;
+            bool inView;
+        } kLines[] = {
+            {0, header, true},
+            {(1 << 25) + 1, "1  " + QString("0  ").repeated(25) + "  1", false},
+            {1 << 26, QString("1  ").repeated(26) + "  1", false},
+        };
+        for (const auto& [line, text, inView] : kLines) {
+            QAccessibleInterface* item = table->child(line);
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(item->text(QAccessible::Name), text);
+            QCOMPARE(table->indexOfChild(item), line);
+            QCOMPARE(item->tableCellInterface()->rowIndex(), line);
+            QCOMPARE(!item->rect().isEmpty(), inView);
+            if (inView) QVERIFY(table->rect().contains(item->rect()));
+        }
+
+        QAccessibleInterface* last = table->child(1 << 26);
+        last->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QCOMPARE(list->FirstVisibleLine() + list->LinesPerPage(), (1ull << 26) + 1);
+        QVERIFY(!last->rect().isEmpty());
+        QVERIFY(last->state().focused && last->state().selected);
+        QCOMPARE(table->focusChild(), last);
+        QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        // The item a focus event names (the offscreen platform sends none).
+        QCOMPARE(table->focusChild()->text(QAccessible::Name),
+                 QString("1  ").repeated(24) + "0  1    1");
+        QCOMPARE(table->tableInterface()->selectedRowCount(), 3);
+        QVERIFY(table->tableInterface()->isRowSelected((1 << 26) - 1));
+        QVERIFY(!table->tableInterface()->isRowSelected((1 << 26) - 3));
     }
 };
 

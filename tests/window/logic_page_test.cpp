@@ -1,7 +1,11 @@
 // The logic page through its widgets: Enter, messages, the table, the forms.
+#include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui_test_support.h"
@@ -33,6 +37,13 @@ class LogicPageTest : public QObject {
         return fixture_.frame->View()->Page(12)->findChild<T*>(QString::fromLatin1(name));
     }
     CVirtualList* Table() { return Find<CVirtualList>("truthTableList"); }
+    void Trigger(const char* action) {
+        Table()->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
+    void ClickLine(std::uint64_t line, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, modifiers,
+                          Table()->LineRect(line).center());
+    }
     void TypeAndEnterOn(const char* control, const QString& formula1,
                         const QString& formula2 = {}) {
         fixture_.frame->View()->ShowPage(12);
@@ -86,6 +97,86 @@ class LogicPageTest : public QObject {
         QCOMPARE(Table()->Line(1), QString("0  ").repeated(26) + "  0");
         QCOMPARE(Table()->Line((1ull << 25) + 1), "1  " + QString("0  ").repeated(25) + "  1");
         QCOMPARE(Table()->Line(1ull << 26), QString("1  ").repeated(26) + "  1");
+    }
+
+    // Clicks and keys select one run of lines, which Ctrl+C copies; with no
+    // selection the whole table is copied, with more than 50,000 lines
+    // nothing is.
+    void selectedLinesAreCopied() {
+        TypeAndEnterOn("truthTableButton", "A>B");
+        CVirtualList* table = Table();
+        table->setFocus();
+        const QString all = "A  B  公式\n0  0    1\n0  1    1\n1  0    0\n1  1    1";
+        const struct {
+            const char* name;
+            std::function<void()> select;
+            QString copied;
+        } kRows[] = {
+            {"nothing selected", [] {}, all},
+            {"click", [&] { ClickLine(2); }, "0  1    1"},
+            {"shift+click", [&] { ClickLine(4, Qt::ShiftModifier); },
+             "0  1    1\n1  0    0\n1  1    1"},
+            {"shift+up from there", [&] { QTest::keyClick(table, Qt::Key_Up, Qt::ShiftModifier); },
+             "0  1    1\n1  0    0"},
+            {"down alone", [&] { QTest::keyClick(table, Qt::Key_Down); }, "1  1    1"},
+            {"shift+home", [&] { QTest::keyClick(table, Qt::Key_Home, Qt::ShiftModifier); }, all},
+            {"ctrl+a",
+             [&] {
+                 QTest::keyClick(table, Qt::Key_Down);
+                 QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+             },
+             all},
+        };
+        for (const auto& [name, select, copied] : kRows) {
+            select();
+            fixture_.desktop.clipboard.clear();
+            QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+            QVERIFY2(fixture_.desktop.clipboard == copied, name);
+        }
+        TypeAndEnterOn("truthTableButton", kAll);
+        Table()->SelectAll();
+        fixture_.desktop.clipboard.clear();
+        Trigger("copyTableAction");
+        QVERIFY(fixture_.desktop.clipboard.isEmpty());
+        QVERIFY(fixture_.desktop.messages.last().text.startsWith("要复制的 67,108,865 行太多"));
+    }
+
+    // The saved file is the command line's text; a large one is asked for
+    // first; a stopped save leaves nothing in the folder, not even its
+    // temporary file.
+    void tableIsSavedWholeOrNotAtAll() {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("table.txt");
+        TypeAndEnterOn("truthTableButton", "A>B");
+        fixture_.desktop.filesToSave << file;
+        Trigger("saveTableAction");
+        QTRY_VERIFY(QFile::exists(file));
+        // Done once the menu offers the save again.
+        QTRY_VERIFY(Table()->findChild<QAction*>("saveTableAction")->isEnabled());
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(saved.readAll()),
+                 "A  B  公式\n0  0    1\n0  1    1\n1  0    0\n1  1    1\n");
+        QVERIFY(fixture_.desktop.messages.isEmpty());
+        QVERIFY(QFile::remove(file));
+
+        TypeAndEnterOn("truthTableButton", kAll);
+        Trigger("saveTableAction");  // declined: no file dialog
+        QCOMPARE(fixture_.desktop.fileDialogs, 1);
+        QVERIFY(fixture_.desktop.messages.last().question);
+        QVERIFY(fixture_.desktop.messages.last().text.contains("约 5.5 GB"));
+        fixture_.desktop.answer = true;
+        fixture_.desktop.filesToSave << file;
+        Trigger("saveTableAction");
+        auto entries = [&folder] {
+            return QDir(folder.path(), {}, QDir::Name, QDir::Files | QDir::Hidden).entryList();
+        };
+        QTRY_COMPARE(entries().size(), 1);                          // the file being written
+        QTest::keyClick(Find("truthTableButton"), Qt::Key_Return);  // stops
+        QCOMPARE(entries(), QStringList());
+        QCOMPARE(Table()->LineCount(), (1ull << 26) + 1);
+        QCOMPARE(Find<QPushButton>("truthTableButton")->text(),
+                 QStringLiteral("公式一的真值表(&T)"));
     }
 };
 

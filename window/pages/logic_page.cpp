@@ -1,6 +1,8 @@
 #include "pages/logic_page.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <cstdint>
 #include <memory>
@@ -12,6 +14,7 @@
 #include "kit/page_task.h"
 #include "kit/pictures.h"
 #include "kit/virtual_list.h"
+#include "logic/truth_table_text.h"
 
 namespace zentova {
 namespace {
@@ -74,7 +77,7 @@ constexpr ControlRow kRows[] = {
                kBottom - kLowerTop}
         .WithName("真值表")
         .WithFont(kTableFont)
-        .WithOptions(option::kNoSelection | option::kHorizontalScroll),
+        .WithOptions(option::kHorizontalScroll),
     {id::kEquivalenceButton, K::PushButton, "equivalenceButton", "验证公式一是否与公式二等价(&E)",
      kFormsLeft, kButtonsTop, kFormsWidth / 2 - 2, kButtonHeight},
     {id::kImplicationButton, K::PushButton, "implicationButton", "验证公式一是否蕴含公式二(&I)",
@@ -120,6 +123,27 @@ CLogicPage::CLogicPage(CDesktop& desktop, QWidget* parent)
     implicationTask_ = std::make_unique<CPageTask>(button(id::kImplicationButton), nullptr);
     conjunctiveTask_ = std::make_unique<CPageTask>(button(id::kConjunctiveButton), nullptr);
     disjunctiveTask_ = std::make_unique<CPageTask>(button(id::kDisjunctiveButton), nullptr);
+    // The table's button stops a save, as every compute button stops its run.
+    saveTask_ = std::make_unique<CPageTask>(button(id::kTruthTableButton), nullptr);
+    saveTask_->SetRunningCaption(QStringLiteral("停止保存"));
+
+    CVirtualList* table = TruthTable();
+    copyAction_ = new QAction(QStringLiteral("复制"), table);
+    copyAction_->setObjectName(QStringLiteral("copyTableAction"));
+    copyAction_->setShortcut(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    saveAction_ = new QAction(QStringLiteral("保存为文本…"), table);
+    saveAction_->setObjectName(QStringLiteral("saveTableAction"));
+    for (QAction* action : {copyAction_, saveAction_}) {
+        action->setEnabled(false);
+        table->addAction(action);
+    }
+    connect(copyAction_, &QAction::triggered, this, [this] { CopyTableLines(); });
+    connect(saveAction_, &QAction::triggered, this, [this] { SaveTable(); });
+    connect(saveTask_.get(), &CPageTask::started, this, [this] { saveAction_->setEnabled(false); });
+    for (auto ended : {&CPageTask::finished, &CPageTask::stopped})
+        connect(saveTask_.get(), ended, this,
+                [this] { saveAction_->setEnabled(table_ != nullptr); });
 
     connect(button(id::kTruthTableButton), &QAbstractButton::clicked, this,
             [this] { ShowTruthTable(); });
@@ -146,18 +170,61 @@ void CLogicPage::ReadState() {
 }
 
 void CLogicPage::ShowTruthTable() {
+    if (saveTask_->StopIfRunning()) return;
     ReadState();
-    std::optional<TruthTableStream> made = MakeTruthTable(formula1_.toStdString());
+    std::string formula = formula1_.toStdString();
+    std::optional<TruthTableStream> made = MakeTruthTable(formula);
     if (!made) {
         Desktop().Inform(this, CoreText(msg::kFormulaInputError));
         return;
     }
-    // The list asks for the lines it draws: the header, then one line per
-    // assignment.
+    // The list asks for the lines it draws: the header, pinned at the top,
+    // then one line per assignment.
     auto table = std::make_shared<TruthTableStream>(std::move(*made));
-    TruthTable()->SetLines(table->lineCount() + 1, [table](std::uint64_t line) {
-        return line == 0 ? table->header() : table->Line(line - 1);
-    });
+    tableFormula_ = std::move(formula);
+    table_ = table;
+    TruthTable()->SetLines(
+        table->lineCount() + 1,
+        [table](std::uint64_t line) { return line == 0 ? table->header() : table->Line(line - 1); },
+        1);
+    copyAction_->setEnabled(true);
+    saveAction_->setEnabled(true);
+}
+
+void CLogicPage::CopyTableLines() {
+    CVirtualList* table = TruthTable();
+    if (table->LineCount() == 0) return;
+    const bool selected = table->HasSelection();
+    const std::uint64_t first = selected ? table->SelectionFirst() : 0;
+    const std::uint64_t last = selected ? table->SelectionLast() : table->LineCount() - 1;
+    if (last - first + 1 > kMaxCopiedTableLines) {
+        Desktop().Inform(this, CoreText(TooManyLinesToCopy(last - first + 1)));
+        return;
+    }
+    Desktop().SetClipboardText(table->LinesText(first, last));
+}
+
+void CLogicPage::SaveTable() {
+    if (!table_ || saveTask_->Running()) return;
+    const std::uint64_t bytes = TruthTableTextBytes(*table_);
+    if (bytes > kConfirmTableSaveBytes &&
+        !Desktop().Ask(this, CoreText(msg::kSaveTableCaption),
+                       CoreText(SaveTableQuestion(table_->lineCount() + 1, bytes)))) {
+        return;
+    }
+    const QString path = Desktop().ChooseFileToSave(this);
+    if (path.isEmpty()) return;
+    // Even a small table waits for the disk to confirm the file, which may
+    // take longer than the window may stall.
+    saveTask_->Run(
+        [this, formula = tableFormula_,
+         file = QFile::encodeName(path).toStdString()](TaskControl& control) {
+            const Outcome outcome = SaveTruthTableText(formula, file, &control);
+            return CPageTask::Deliver([this, outcome] {
+                if (outcome.refused()) Desktop().Inform(this, CoreText(outcome.text));
+            });
+        },
+        true);
 }
 
 void CLogicPage::TestEquivalence() {

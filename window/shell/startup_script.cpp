@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -26,6 +27,11 @@ void SendKey(CMainFrame& frame, int key, const QString& text,
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) target = frame.focusWidget();
     if (target == nullptr) return;
+    if (key == Qt::Key_Menu) {
+        // The platform turns the menu key into a context menu event first.
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint(), modifiers);
+        QApplication::sendEvent(target, &menu);
+    }
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
@@ -120,12 +126,17 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SendKey(frame, Qt::Key_unknown, QString(c));
             break;
         case Kind::Key: {
-            // Any key by its name ("Escape", "Up", "End", "Ctrl+PgDown"); Enter
-            // is the main keyboard's, and so is an unknown name.
+            // Any key by its name with its modifiers ("Escape", "Up",
+            // "Shift+End", "Menu"); Enter is the main keyboard's, and so is an
+            // unknown name. Sent from the event loop as a click is, so that a
+            // key that opens a menu lets the next steps run inside it.
             const QKeySequence named = QKeySequence::fromString(step.argument);
             const bool enter = step.argument == QLatin1String("Enter") || named.isEmpty();
-            SendKey(frame, enter ? Qt::Key_Return : named[0].key(), QString(),
-                    enter ? Qt::NoModifier : named[0].keyboardModifiers());
+            const int key = enter ? Qt::Key_Return : named[0].key();
+            const Qt::KeyboardModifiers modifiers =
+                enter ? Qt::NoModifier : named[0].keyboardModifiers();
+            QTimer::singleShot(
+                0, &frame, [&frame, key, modifiers] { SendKey(frame, key, QString(), modifiers); });
             break;
         }
         case Kind::File:

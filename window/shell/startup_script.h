@@ -48,7 +48,7 @@ void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,
 
 inline constexpr char kStartupUsage[] =
     "usage: zentova [--page N] [--set A|B] [--click NAME] [--focus NAME] [--select NAME=ROW]\n"
-    "               [--type TEXT] [--key Enter|Escape|Tab|Up|Down|...] [--file PATH]\n"
+    "               [--type TEXT] [--key Enter|Escape|Tab|Up|Shift+Down|Menu|...] [--file PATH]\n"
     "               [--wait MS] [--tip NAME] [--screenshot FILE.png]\n"
     "               [--screenshot-top FILE.png]\n";
 
