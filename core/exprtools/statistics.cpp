@@ -117,23 +117,24 @@ double ComputeStatistic(StatisticKind kind, std::span<const double> values) {
     });
 }
 
-std::vector<double> SplitStatisticsData(std::string_view text) {
-    std::vector<double> values;
-    ForEachNumberToken(text, [&](std::string_view token) {
-        values.push_back(ReadNumberPrefix(token));
-        return true;
-    });
-    return values;
-}
-
 Outcome ComputeStatisticText(StatisticKind kind, std::string_view data) {
+    // Every token must be a number before anything is computed.
+    std::size_t count = 0;
+    const auto countOne = [&](double) {
+        ++count;
+        return true;
+    };
+    if (const auto notNumber = ReadNumberTokens(data, countOne)) {
+        return Outcome::Refused(
+            msg::StatisticsTokenNotNumber(notNumber->index + 1, ShownToken(notNumber->token)));
+    }
     // Separators alone leave no first number; they are refused like no data.
-    if (CountNumberTokens(data, 1) == 0) return Outcome::Refused(msg::kEnterStatisticsData);
+    if (count == 0) return Outcome::Refused(msg::kEnterStatisticsData);
     // The text is read afresh by each pass rather than split into a list: a
     // pasted page of numbers would take four times its size as doubles.
     return Outcome::Value(FormatDouble(Statistic(kind, [&](auto&& visit) {
-        ForEachNumberToken(data, [&](std::string_view token) {
-            visit(ReadNumberPrefix(token));
+        ReadNumberTokens(data, [&](double value) {
+            visit(value);
             return true;
         });
     })));
