@@ -35,6 +35,52 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"KindTen", {"stats", "10"}, "1 2", 2, "", nullptr}),
     RowName());
 
+// Text typed through an input method or pasted from a spreadsheet reads the
+// same in every subcommand, and a token that is no number is refused.
+INSTANTIATE_TEST_SUITE_P(
+    InputRule, DataCli,
+    ::testing::Values(
+        CliCase{"EvalFullWidth", {"eval", "（１＋２）＊３"}, "", 0, "9\n", ""},
+        CliCase{"EvalFullWidthCapitals",
+                {"eval", "--angle", "deg", "ＳＩＮ（３０）"},
+                "",
+                0,
+                "0.5\n",
+                ""},
+        CliCase{"StatsTabs", {"stats", "sum"}, "1\t2\t3", 0, "6\n", ""},
+        CliCase{"StatsFullWidthDigits", {"stats", "sum"}, "１ ２ ３", 0, "6\n", ""},
+        CliCase{"StatsWord", {"stats", "sum"}, "1 2 x", 2, "", "第 3 个数据“x”不是数字。\n"},
+        CliCase{"DetFraction",
+                {"det", "2"},
+                "1/2 1 1 1",
+                2,
+                "",
+                "第 1 个数“1/2”（第 1 行第 1 列）不是数字。\n"},
+        CliCase{
+            "SolveSpreadsheet", {"solve", "2"}, "1\t1\t3\n1\t−1\t1\n", 0, "x0 = 2\nx1 = 1\n", ""},
+        CliCase{"MatrixWord",
+                {"matrix", "inv", "2x2", "1 x 2 3"},
+                "",
+                2,
+                "",
+                "第 2 个数“x”（第 1 行第 2 列）不是数字。\n"},
+        CliCase{"GraphWord",
+                {"graph", "mst", "2"},
+                "0 1\n1 −",
+                2,
+                "",
+                "邻接矩阵的第 4 个数“−”（第 2 行第 2 列）不是数字。\n"},
+        CliCase{"ParamsFraction",
+                {"params", "sqrt(a^2+b^2)", "1/2 4"},
+                "",
+                2,
+                "",
+                "第 1 个参数“1/2”不是数字。\n"},
+        CliCase{"ParamsFullWidth", {"params", "ａ×ｂ", "３，４"}, "", 0, "12\n", ""},
+        CliCase{"PolyFullWidth", {"poly", "ａ＋ｂ＊ａ－ｂ"}, "", 0, "a2-b2\n2\n", ""},
+        CliCase{"LogicFullWidth", {"logic", "dnf", "Ａ＞Ｂ"}, "", 0, "(~A^~B)v(~A^B)v(A^B)\n", ""}),
+    RowName());
+
 INSTANTIATE_TEST_SUITE_P(
     Constants, DataCli,
     ::testing::Values(CliCase{"Light", {"constants", "2"}, "", 0, "299792458\n", ""},
