@@ -86,6 +86,11 @@ std::optional<double> ReadNumberToken(std::string_view token) {
     if (const std::size_t zero = token.find('\0'); zero != std::string_view::npos) {
         token = token.substr(0, zero);
     }
+    // Most tokens are plain numbers, which the input rule leaves as they are.
+    std::size_t end = 0;
+    const double plain = ReadPrefix(token, end);
+    if (end != 0 && end == token.size()) return plain;
+    if (!HasTypedForms(token)) return std::nullopt;
     // A reading is never longer than the token, so a short one always fits.
     char buffer[kShortToken];
     std::optional<TypedText> longer;
@@ -95,7 +100,6 @@ std::optional<double> ReadNumberToken(std::string_view token) {
     } else {
         read = longer.emplace(token).view();
     }
-    std::size_t end = 0;
     const double value = ReadPrefix(read, end);
     if (end == 0 || end != read.size()) return std::nullopt;
     return value;

@@ -1,5 +1,4 @@
-// Typing through an input method: what a Chinese input method hands a box
-// when the user picks a candidate is a commit string, not key presses.
+// What a Chinese input method hands a box is a commit string, not keys.
 #pragma once
 
 #include <QCoreApplication>
@@ -9,7 +8,6 @@
 
 namespace zentova::testing {
 
-// Commits `text` into `box` at its cursor, as an input method does.
 inline void CommitText(QWidget* box, const QString& text) {
     box->setFocus();
     QInputMethodEvent event;
