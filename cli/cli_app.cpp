@@ -62,10 +62,23 @@ std::vector<std::string> NormalizeArguments(CLI::App& app, const std::vector<std
     return options;
 }
 
+// The input rule stands before the usage: the completion script reads every
+// line after "Subcommands:" as a subcommand.
+constexpr const char* kDescription =
+    "Zentova 计算器的命令行：不开窗口运行每一个工具。\n"
+    "\n"
+    "输入规则（与窗口中各页相同）：表达式、多项式、逻辑公式、矩阵、邻接矩阵、\n"
+    "统计数据和参数表中，全角字符 ！ 到 ～（U+FF01–U+FF5E）按对应的半角字符读，\n"
+    "全角空格按空格，“。”按“.”，× 按 *，÷ 按 /，−（U+2212）、– 和 — 按 - 读；\n"
+    "表达式中的“，”与“,”一样分隔函数的参数。矩阵、邻接矩阵、统计数据和参数表\n"
+    "中的数以空格、制表符、逗号或全角逗号分隔（参数表以外换行也分隔）；每个数\n"
+    "必须整个是十进制数（如 -2、.5、3e2），否则拒绝（退出状态 2）并指出是第几个\n"
+    "数；矩阵所需之后的数和参数表第 50 个之后的数不读。\n";
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
-    CLI::App app{"Zentova 计算器的命令行：不开窗口运行每一个工具。", "zentova-cli"};
+    CLI::App app{kDescription, "zentova-cli"};
     app.set_version_flag("--version", std::string("zentova-cli ") + ZENTOVA_VERSION);
     app.require_subcommand(1);
     AddExpressionCommands(app, context);

@@ -85,7 +85,7 @@ void AddRelayout(CLI::App& matrix, Context& context) {
     sub->add_option("TEXT", operand->text, "矩阵")->required();
     sub->callback([operand, &context] {
         const MatrixOperand a = ToOperand(*operand);
-        const std::string_view problem = MatrixEntryProblem(a.rows, a.cols, a.text);
+        const std::string problem = MatrixEntryProblem(a.rows, a.cols, a.text);
         if (!problem.empty()) {
             Refuse(context, problem);
             return;

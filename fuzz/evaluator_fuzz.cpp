@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/typed_text.h"
 #include "common/utf8_text.h"
 #include "expr/evaluator.h"
 #include "expr/function_of_x.h"
@@ -28,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(first.status == second.status && fuzz::SameBits(first.value, second.value),
                 "the same text evaluates twice to the same result", text);
     fuzz::Check(IsValidUtf8(FormatResult(first)), "a result text is UTF-8", text);
+    const EvalResult read = Evaluate(TypedText(text).view(), mode);
+    fuzz::Check(read.status == first.status && fuzz::SameBits(read.value, first.value),
+                "a text evaluates as the input rule reads it", text);
     (void)OutcomeOf(first);
 
     std::string typed = text;

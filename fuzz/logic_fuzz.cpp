@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/typed_text.h"
 #include "fuzz_check.h"
 #include "logic/compiled_formula.h"
 #include "logic/formula.h"
@@ -47,7 +48,10 @@ void CheckCompiled(const std::string& formula) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    // The literal evaluator knows ASCII only: it and the tools are given the
+    // text as the input rule reads it, which the tools then read unchanged.
+    const std::string input(
+        TypedText(std::string_view(reinterpret_cast<const char*>(data), size)).view());
     // Two formulas, as the equivalence and implication tools take them.
     const std::size_t cut = input.find('\n');
     const std::string first = input.substr(0, cut);

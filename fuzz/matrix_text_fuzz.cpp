@@ -3,6 +3,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,9 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto count = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
 
     std::vector<double> typed(count, 0.0);
-    const std::size_t read = ReadMatrixText(text, count, typed);
-    fuzz::Check(read <= count && CountMatrixNumbers(text, count) == read,
-                "the numbers read are the numbers counted", text);
+    std::optional<NotNumberToken> notNumber;
+    const std::size_t read = ReadMatrixText(text, count, typed, &notNumber);
+    fuzz::Check(read <= count && (notNumber ? notNumber->index == read
+                                            : CountMatrixNumbers(text, count) == read),
+                "the numbers read are the numbers counted, up to one that is none", text);
 
     // Re-layout moves the typed tokens, never changes them.
     const std::string laidOut = RelayoutMatrixText(text, rows, cols);

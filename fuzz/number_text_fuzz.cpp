@@ -1,12 +1,15 @@
 // The readers of typed numbers: whole-box numbers, the number tokens of data
-// and parameter texts, and the atof-like reading of a token, checked against
-// a reading written here from the grammar alone.
+// and parameter texts, the atof-like reading of a token and the whole-token
+// reading after the input rule, checked against a reading written here from
+// the grammar alone.
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "common/box_exchange.h"
 #include "common/number_text.h"
+#include "common/typed_text.h"
 #include "exprtools/expression_tools.h"
 #include "exprtools/statistics.h"
 #include "fuzz_check.h"
@@ -16,8 +19,10 @@ using namespace zentova;
 namespace {
 
 // The longest prefix of the form  blanks [sign] (digits [. digits] | . digits)
-// [e [sign] digits], read by strtod; 0 when there is none.
-double ReferencePrefix(const std::string& token) {
+// [e [sign] digits], read by strtod; 0 when there is none. `length` is the
+// prefix's length, 0 when there is none.
+double ReferencePrefix(const std::string& token, std::size_t& length) {
+    length = 0;
     std::size_t i = 0;
     while (i < token.size() && std::isspace(static_cast<unsigned char>(token[i])) != 0)
         ++i;
@@ -42,6 +47,7 @@ double ReferencePrefix(const std::string& token) {
         if (e < token.size() && (token[e] == '+' || token[e] == '-')) ++e;
         if (digits(e) > e) end = digits(e);
     }
+    length = end;
     return std::strtod(token.substr(start, end - start).c_str(), nullptr);
 }
 
@@ -61,16 +67,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::size_t tokens = 0;
+    bool allNumbers = true;
     ForEachNumberToken(text, [&](std::string_view token) {
         ++tokens;
+        std::size_t length = 0;
         const double fast = ReadNumberPrefix(token);
-        const double reference = ReferencePrefix(std::string(token));
+        const double reference = ReferencePrefix(std::string(token), length);
         fuzz::Check(fuzz::SameBits(fast, reference), "a token reads as the decimal grammar says",
                     token);
+        // Whole tokens: up to a zero byte, after the input rule, all of it.
+        const TypedText reading(token.substr(0, token.find('\0')));
+        const std::string read(reading.view());
+        const double whole = ReferencePrefix(read, length);
+        const std::optional<double> value = ReadNumberToken(token);
+        const bool number = length != 0 && length == read.size();
+        fuzz::Check(value.has_value() == number && (!number || fuzz::SameBits(*value, whole)),
+                    "a whole token is a number as the grammar says", token);
+        allNumbers = allNumbers && number;
         return true;
     });
     fuzz::Check(CountNumberTokens(text, tokens + 1) == tokens, "the token count agrees", text);
-    fuzz::Check(SplitStatisticsData(text).size() == tokens, "every data token is one value", text);
+    const Outcome statistic = ComputeStatisticText(StatisticKind::SumOfValues, text);
+    fuzz::Check(statistic.refused() == (tokens == 0 || !allNumbers),
+                "data is refused exactly when a token is no number or there is none", text);
     fuzz::Check(SplitParameterValues(text).size() <= kMaxParameterValues,
                 "parameter values stay within their bound", text);
     return 0;

@@ -1,6 +1,7 @@
 #include "expr/evaluator.h"
 
 #include "common/number_text.h"
+#include "common/typed_text.h"
 
 #include <array>
 #include <charconv>
@@ -441,6 +442,8 @@ EvalResult Classify(double value) {
 
 EvalResult Evaluate(std::string_view text, AngleMode mode) {
     if (const auto end = text.find('\0'); end != std::string_view::npos) text = text.substr(0, end);
+    char typedForms[kMaxExpressionLength + 1];
+    text = ReadTypedText(text, typedForms);  // the input rule; the bound counts what it reads
     if (text.size() > kMaxExpressionLength) return {0.0, EvalStatus::InputError};
 
     // 1. Only the counts of "(" and ")" decide the balance. A ")" that comes

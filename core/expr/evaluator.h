@@ -36,7 +36,10 @@ struct EvalResult {
 inline constexpr std::size_t kMaxExpressionLength = 1023;
 
 // Evaluates `text` with `mode`. Pure and allocation-free. The text ends at its
-// first zero byte, as the fixed buffer of the callers would end it.
+// first zero byte, as the fixed buffer of the callers would end it, and is
+// read by the input rule (common/typed_text.h): "（１＋２）×３" is (1+2)*3, and
+// "，" separates arguments as "," does. The 1023 bytes are counted in that
+// reading, so a full-width text has the same bound in characters as ASCII.
 EvalResult Evaluate(std::string_view text, AngleMode mode);
 
 // The result-box text: the value as "%.15g", or the Chinese message of the

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/task_control.h"
+#include "common/typed_text.h"
 #include "expr/evaluator.h"
 
 namespace zentova {
@@ -16,7 +17,9 @@ namespace zentova {
 // EvaluateAtX raises. A worker thread owns its own instance.
 class FunctionOfX {
   public:
-    void SetFunctionText(std::string_view text) { text_.assign(text); }
+    // The text is kept as the input rule (common/typed_text.h) reads it, so
+    // that a full-width ｘ or parameter letter is found as x or a letter.
+    void SetFunctionText(std::string_view text) { text_.assign(TypedText(text).view()); }
     const std::string& CurrentFunction() const { return text_; }
 
     // Evaluates the text with every lower-case "x" replaced by "(%g)" of x, in

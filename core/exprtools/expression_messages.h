@@ -1,6 +1,8 @@
 // Every text that the expression pages and their command-line twins show.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zentova::msg {
@@ -39,5 +41,14 @@ inline constexpr std::string_view kNotGbkText = "表达式名称和表达式只�
 inline constexpr std::string_view kExpressionFileBadText = "表达式文件中有无效的 GBK 文字";
 inline constexpr std::string_view kZeroByteInItem = "表达式名称和表达式不能包含零字节";
 inline constexpr std::string_view kTooManyExpressions = "表达式文件最多存储 65535 个表达式";
+
+// A token of the statistics data or of the parameter list that is not a
+// number, at its place (from 1), quoted as ShownToken shows it.
+inline std::string StatisticsTokenNotNumber(std::size_t place, std::string_view shown) {
+    return "第 " + std::to_string(place) + " 个数据“" + std::string(shown) + "”不是数字。";
+}
+inline std::string ParameterTokenNotNumber(std::size_t place, std::string_view shown) {
+    return "第 " + std::to_string(place) + " 个参数“" + std::string(shown) + "”不是数字。";
+}
 
 }  // namespace zentova::msg

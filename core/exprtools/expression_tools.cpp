@@ -1,6 +1,7 @@
 #include "exprtools/expression_tools.h"
 
 #include "common/number_text.h"
+#include "common/typed_text.h"
 #include "common/utf8_text.h"
 
 namespace zentova {
@@ -33,7 +34,11 @@ bool HistoryHasPrefix(std::span<const std::string> history, std::string_view tex
 
 EvalResult CalculatorEvaluate(std::string& text, AngleMode mode) {
     text = LowerCaseAscii(text);
-    return Evaluate(text, mode);
+    // The box keeps full-width letters as typed. Read as ASCII they are
+    // lower-cased as well, so that ＳＩＮ reads as sin just as SIN does.
+    const TypedText typed(text);
+    if (!typed.mapped()) return Evaluate(text, mode);
+    return Evaluate(LowerCaseAscii(typed.view()), mode);
 }
 
 bool FitsExpressionBox(std::string_view text) {
@@ -78,15 +83,17 @@ Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start
     return OutcomeOf(function.SeriesAccumulate(start, end, step, op, control));
 }
 
-std::vector<double> SplitParameterValues(std::string_view text) {
+std::vector<double> SplitParameterValues(std::string_view text,
+                                         std::optional<NotNumberToken>* notNumber) {
     std::vector<double> values;
-    ForEachNumberToken(
+    const std::optional<NotNumberToken> found = ReadNumberTokens(
         text,
-        [&](std::string_view token) {
-            values.push_back(ReadNumberPrefix(token));
+        [&](double value) {
+            values.push_back(value);
             return values.size() < kMaxParameterValues;
         },
         /*lineBreaks=*/false);
+    if (notNumber != nullptr) *notNumber = found;
     return values;
 }
 
@@ -103,7 +110,12 @@ std::string_view DeleteExpressionProblem(std::size_t count, bool chosen) {
 Outcome ComputeWithParameters(FunctionOfX& function, std::string_view expression,
                               std::string_view parameterText) {
     if (parameterText.empty()) return Outcome::Refused(msg::kEnterParameters);
-    const std::vector<double> values = SplitParameterValues(parameterText);
+    std::optional<NotNumberToken> notNumber;
+    const std::vector<double> values = SplitParameterValues(parameterText, &notNumber);
+    if (notNumber) {
+        return Outcome::Refused(
+            msg::ParameterTokenNotNumber(notNumber->index + 1, ShownToken(notNumber->token)));
+    }
     function.SetFunctionText(expression);
     return OutcomeOf(function.EvaluateWithParameters(values));
 }

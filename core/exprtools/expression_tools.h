@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/number_text.h"
 #include "common/outcome.h"
 #include "expr/function_of_x.h"
 #include "exprtools/expression_messages.h"
@@ -21,8 +23,9 @@ std::string LowerCaseAscii(std::string_view text);
 // of ASCII letters. Such a text is not appended again.
 bool HistoryHasPrefix(std::span<const std::string> history, std::string_view text);
 
-// The calculator's "=": lower-cases `text` in place and evaluates it. Texts
-// over 1023 characters are an input error.
+// The calculator's "=": lower-cases the ASCII letters of `text` in place and
+// evaluates it by the input rule, full-width letters lower-cased after their
+// reading. Texts over 1023 characters are an input error.
 EvalResult CalculatorEvaluate(std::string& text, AngleMode mode);
 
 // Whether a UTF-8 text fits the calculator's box, which takes at most
@@ -49,11 +52,14 @@ std::string_view SeriesInputProblem(std::string_view text, double start, double 
 Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start, double end,
                       double step, char op, TaskControl* control = nullptr);
 
-// The values of the parameter box: pieces between commas, full-width commas
-// and blanks, each read as every typed number is (no number reads as 0). At most
-// kMaxParameterValues are kept; later ones could never be used.
+// The values of the parameter box: the number tokens of a single line (blanks,
+// tabs, commas and full-width commas separate; common/number_text.h). At most
+// kMaxParameterValues are read; later ones could never be used and are not
+// looked at. A token among them that is not a number ends the reading and
+// lands in `notNumber` when given.
 inline constexpr std::size_t kMaxParameterValues = 50;
-std::vector<double> SplitParameterValues(std::string_view text);
+std::vector<double> SplitParameterValues(std::string_view text,
+                                         std::optional<NotNumberToken>* notNumber = nullptr);
 
 // The custom expression page's modify and delete: an empty list is refused
 // first, then a list in which no expression is chosen. Empty when the command

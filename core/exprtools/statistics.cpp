@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/number_text.h"
 #include "exprtools/expression_tools.h"
@@ -117,26 +118,36 @@ double ComputeStatistic(StatisticKind kind, std::span<const double> values) {
     });
 }
 
-std::vector<double> SplitStatisticsData(std::string_view text) {
-    std::vector<double> values;
-    ForEachNumberToken(text, [&](std::string_view token) {
-        values.push_back(ReadNumberPrefix(token));
-        return true;
-    });
-    return values;
-}
-
 Outcome ComputeStatisticText(StatisticKind kind, std::string_view data) {
-    // Separators alone leave no first number; they are refused like no data.
-    if (CountNumberTokens(data, 1) == 0) return Outcome::Refused(msg::kEnterStatisticsData);
     // The text is read afresh by each pass rather than split into a list: a
-    // pasted page of numbers would take four times its size as doubles.
-    return Outcome::Value(FormatDouble(Statistic(kind, [&](auto&& visit) {
-        ForEachNumberToken(data, [&](std::string_view token) {
-            visit(ReadNumberPrefix(token));
+    // pasted page of numbers would take four times its size as doubles. The
+    // first pass also checks every token; when one is no number, the value
+    // computed is never shown.
+    bool checked = false;
+    std::size_t count = 0;
+    std::optional<NotNumberToken> notNumber;
+    auto readAndCheck = [&](auto&& visit) {
+        std::size_t numbers = 0;
+        const std::optional<NotNumberToken> found = ReadNumberTokens(data, [&](double value) {
+            visit(value);
+            ++numbers;
             return true;
         });
-    })));
+        if (checked) return;
+        checked = true;
+        notNumber = found;
+        count = numbers;
+    };
+    const double result = Statistic(kind, readAndCheck);
+    // A kind that reads nothing (none chosen) still has its data checked.
+    if (!checked) readAndCheck([](double) {});
+    if (notNumber) {
+        return Outcome::Refused(
+            msg::StatisticsTokenNotNumber(notNumber->index + 1, ShownToken(notNumber->token)));
+    }
+    // Separators alone leave no first number; they are refused like no data.
+    if (count == 0) return Outcome::Refused(msg::kEnterStatisticsData);
+    return Outcome::Value(FormatDouble(result));
 }
 
 }  // namespace zentova

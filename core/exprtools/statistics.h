@@ -37,12 +37,10 @@ std::optional<StatisticKind> ParseStatisticKind(std::string_view text);
 // give 0.
 double ComputeStatistic(StatisticKind kind, std::span<const double> values);
 
-// The numbers of the data text: tokens cut by the number separators, each read
-// as atof reads it (a token that is no number is 0).
-std::vector<double> SplitStatisticsData(std::string_view text);
-
-// The statistics page's compute: data without any number is refused, otherwise
-// the result box text ("%.15g").
+// The statistics page's compute on the data text, whose tokens are cut by the
+// number separators (common/number_text.h): a token that is not a number is
+// refused, then data without any number; otherwise the result box text
+// ("%.15g").
 Outcome ComputeStatisticText(StatisticKind kind, std::string_view data);
 
 }  // namespace zentova

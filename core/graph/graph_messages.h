@@ -1,6 +1,8 @@
 // Every text that the graph page and its command-line twin show.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zentova::msg {
@@ -13,5 +15,14 @@ inline constexpr std::string_view kSameNode = "它们是同一点";
 inline constexpr std::string_view kNotConnected = "这两点不连通";
 inline constexpr std::string_view kNodeCountRange = "结点数必须在 1 到 50 之间。";
 inline constexpr std::string_view kGraphDisconnected = "图不连通，不存在最小生成树。";
+
+// A token of the adjacency matrix that is not a number, at its place among the
+// numbers and in the row and column it would fill (all from 1), quoted as
+// ShownToken shows it.
+inline std::string AdjacencyTokenNotNumber(std::size_t place, std::size_t row, std::size_t column,
+                                           std::string_view shown) {
+    return "邻接矩阵的第 " + std::to_string(place) + " 个数“" + std::string(shown) + "”（第 " +
+           std::to_string(row) + " 行第 " + std::to_string(column) + " 列）不是数字。";
+}
 
 }  // namespace zentova::msg

@@ -16,10 +16,21 @@ bool NodeInRange(int node, int n) {
     return node >= 0 && node < n;
 }
 
-// Reads the text into `matrix`; false when it holds fewer than n·n numbers.
-bool ReadWholeMatrix(std::string_view text, int n, GraphMatrix& matrix) {
+// Reads the text into `matrix`. Empty when it holds n·n numbers; else the
+// refusal of a token that is not a number, or `shortMessage`.
+std::string WholeMatrixProblem(std::string_view text, int n, GraphMatrix& matrix,
+                               std::string_view shortMessage) {
     const std::size_t needed = static_cast<std::size_t>(n) * static_cast<std::size_t>(n);
-    return ReadGraphMatrixText(text, n, matrix) >= needed;
+    std::optional<NotNumberToken> notNumber;
+    const std::size_t stored = ReadGraphMatrixText(text, n, matrix, &notNumber);
+    if (notNumber) {
+        const auto width = static_cast<std::size_t>(n);
+        return msg::AdjacencyTokenNotNumber(notNumber->index + 1, notNumber->index / width + 1,
+                                            notNumber->index % width + 1,
+                                            ShownToken(notNumber->token));
+    }
+    if (stored < needed) return std::string(shortMessage);
+    return {};
 }
 
 // What differs between the tools' checks: when the input counts as missing,
@@ -41,7 +52,10 @@ std::optional<Outcome> CheckAndLoad(GraphAlgorithms& graph, int n, std::string_v
         if (!NodeInRange(node, n)) return Outcome::Refused(NodeNumberRangeMessage(n));
     }
     GraphMatrix matrix;
-    if (!ReadWholeMatrix(text, n, matrix)) return Outcome::Refused(rules.shortMatrixMessage);
+    if (const std::string problem = WholeMatrixProblem(text, n, matrix, rules.shortMatrixMessage);
+        !problem.empty()) {
+        return Outcome::Refused(problem);
+    }
     graph.LoadGraph(matrix);
     return std::nullopt;
 }
@@ -54,11 +68,14 @@ std::string NodeNumberRangeMessage(int n) {
 
 // The graph matrix is a matrix text like any other; only its row length of
 // kMaxGraphNodes differs from the packed rows of the shared reader.
-std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix) {
+std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix,
+                                std::optional<NotNumberToken>* notNumber) {
+    if (notNumber != nullptr) notNumber->reset();
     if (!NodeCountInRange(n)) return 0;
     matrix.n = n;
     Matrix values(n, n);
-    const std::size_t stored = ReadMatrixText(text, values.values().size(), values.values());
+    const std::size_t stored =
+        ReadMatrixText(text, values.values().size(), values.values(), notNumber);
     for (std::size_t k = 0; k < stored; ++k) {
         matrix.at(static_cast<int>(k) / n, static_cast<int>(k) % n) = values.values()[k];
     }

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "common/number_text.h"
 #include "common/outcome.h"
 #include "graph/graph_algorithms.h"
 #include "graph/graph_messages.h"
@@ -18,8 +20,10 @@ std::string NodeNumberRangeMessage(int n);
 // Reads the adjacency matrix text by the rules of every matrix text (see
 // linalg/matrix_text.h). Number k goes to row k / n, column k mod n of
 // `matrix`; numbers after the n·n-th are ignored. Sets matrix.n to n and
-// returns the count stored. A count n outside 1..50 stores nothing.
-std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix);
+// returns the count stored. A count n outside 1..50 stores nothing. A token
+// that is not a number ends the reading and lands in `notNumber` when given.
+std::size_t ReadGraphMatrixText(std::string_view text, int n, GraphMatrix& matrix,
+                                std::optional<NotNumberToken>* notNumber = nullptr);
 
 // The n by n block as "%g," per entry, the last of each row "%g,\r\n", and the
 // last three characters cut: the same form as the input.

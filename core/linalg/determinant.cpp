@@ -1,6 +1,7 @@
 #include "linalg/determinant.h"
 
 #include <cmath>
+#include <optional>
 
 #include "common/number_text.h"
 #include "linalg/linalg_messages.h"
@@ -40,7 +41,11 @@ Outcome EvaluateDeterminantText(int n, std::string_view text) {
     if (n == 0) return Outcome::Refused(msg::kEnterDeterminantOrder);
     if (n < 0 || n > kMaxMatrixSize) return Outcome::Refused(msg::kDeterminantOrderRange);
     Matrix matrix(n, n);
-    if (!ReadMatrix(text, matrix)) return Outcome::Refused(msg::kDeterminantCountWrong);
+    std::optional<NotNumberToken> notNumber;
+    if (!ReadMatrix(text, matrix, &notNumber)) {
+        if (notNumber) return Outcome::Refused(MatrixNotNumberMessage(*notNumber, n));
+        return Outcome::Refused(msg::kDeterminantCountWrong);
+    }
     return Outcome::Value(FormatDouble(EvaluateDeterminant(n, matrix)));
 }
 

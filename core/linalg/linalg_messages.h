@@ -1,6 +1,8 @@
 // Every text that the linear algebra pages and their command-line twins show.
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zentova::msg {
@@ -34,5 +36,14 @@ inline constexpr std::string_view kProductShapeWrong =
     "两矩阵相乘，必须第一个矩阵的列数等于第二个矩阵的行数。";
 inline constexpr std::string_view kOnlySquareInvertible = "只有方阵才能求逆";
 inline constexpr std::string_view kNotInvertible = "矩阵不可逆";
+
+// Every matrix text: a token that is not a number, at its place among the
+// numbers and in the row and column it would fill (all from 1), quoted as
+// ShownToken shows it.
+inline std::string MatrixTokenNotNumber(std::size_t place, std::size_t row, std::size_t column,
+                                        std::string_view shown) {
+    return "第 " + std::to_string(place) + " 个数“" + std::string(shown) + "”（第 " +
+           std::to_string(row) + " 行第 " + std::to_string(column) + " 列）不是数字。";
+}
 
 }  // namespace zentova::msg

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "linalg/linalg_messages.h"
 #include "linalg/row_kernels.h"
@@ -43,9 +44,16 @@ LinearSystemAnswer SolveLinearSystemText(int n, std::string_view text) {
         answer.outcome = Outcome::Refused(msg::kUnknownCountRange);
         return answer;
     }
-    answer.listCleared = true;
     Matrix augmented(n, n + 1);
-    if (!ReadMatrix(text, augmented)) {
+    std::optional<NotNumberToken> notNumber;
+    const bool filled = ReadMatrix(text, augmented, &notNumber);
+    if (notNumber) {
+        // Refused before anything is changed: the list keeps its lines.
+        answer.outcome = Outcome::Refused(MatrixNotNumberMessage(*notNumber, n + 1));
+        return answer;
+    }
+    answer.listCleared = true;
+    if (!filled) {
         answer.outcome = Outcome::Refused(msg::kCoefficientCountWrong);
         return answer;
     }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 #include "linalg/linalg_messages.h"
 #include "linalg/row_kernels.h"
@@ -180,12 +182,16 @@ MatrixOpResult MatrixOperation(const MatrixOperand& a, const MatrixOperand& b, M
     return result;
 }
 
-std::string_view MatrixEntryProblem(int rows, int cols, std::string_view trimmedText) {
-    if (trimmedText.empty()) return msg::kEnterMatrix;
-    if (rows < 1 || cols < 1) return msg::kMatrixShapeWrong;
-    if (rows > kMaxMatrixSize || cols > kMaxMatrixSize) return msg::kMatrixTooLarge;
+std::string MatrixEntryProblem(int rows, int cols, std::string_view trimmedText) {
+    if (trimmedText.empty()) return std::string(msg::kEnterMatrix);
+    if (rows < 1 || cols < 1) return std::string(msg::kMatrixShapeWrong);
+    if (rows > kMaxMatrixSize || cols > kMaxMatrixSize) return std::string(msg::kMatrixTooLarge);
     const std::size_t needed = static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
-    if (CountMatrixNumbers(trimmedText, needed) < needed) return msg::kMatrixShapeWrong;
+    std::size_t count = 0;
+    const std::optional<NotNumberToken> notNumber =
+        ReadNumberTokens(trimmedText, [&](double) { return ++count < needed; });
+    if (notNumber) return MatrixNotNumberMessage(*notNumber, cols);
+    if (count < needed) return std::string(msg::kMatrixShapeWrong);
     return {};
 }
 
@@ -196,7 +202,7 @@ MatrixOpAnswer RunMatrixOperation(MatrixOpKind kind, const MatrixOperand& a,
                         kind == MatrixOpKind::OpMultiply;
     for (const MatrixOperand* operand : {&a, &b}) {
         if (operand == &b && !binary) break;
-        const std::string_view problem =
+        const std::string problem =
             MatrixEntryProblem(operand->rows, operand->cols, TrimMatrixText(operand->text));
         if (!problem.empty()) {
             answer.outcome = Outcome::Refused(problem);

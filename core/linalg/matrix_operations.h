@@ -53,8 +53,10 @@ std::string FormatExactMatrixText(const Matrix& matrix);
 MatrixOpResult MatrixOperation(const MatrixOperand& a, const MatrixOperand& b, MatrixOpKind kind);
 
 // The add checks of one matrix, in their order, on the trimmed text: empty
-// text, a size below 1 or above 100, too few numbers. Empty when it passes.
-std::string_view MatrixEntryProblem(int rows, int cols, std::string_view trimmedText);
+// text, a size below 1 or above 100, then the numbers in reading order: one of
+// the first rows * cols tokens that is not a number, or too few of them.
+// Empty when it passes.
+std::string MatrixEntryProblem(int rows, int cols, std::string_view trimmedText);
 
 // What an operation handler puts into the workbench editor.
 struct MatrixOpAnswer {

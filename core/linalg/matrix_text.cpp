@@ -4,24 +4,33 @@
 #include <cstdio>
 
 #include "common/number_text.h"
+#include "linalg/linalg_messages.h"
 
 namespace zentova {
 
-std::size_t ReadMatrixText(std::string_view text, std::size_t count,
-                           std::span<double> destination) {
+std::size_t ReadMatrixText(std::string_view text, std::size_t count, std::span<double> destination,
+                           std::optional<NotNumberToken>* notNumber) {
     const std::size_t limit = count < destination.size() ? count : destination.size();
     std::size_t stored = 0;
+    if (notNumber != nullptr) notNumber->reset();
     if (limit == 0) return 0;
-    ForEachNumberToken(text, [&](std::string_view token) {
-        destination[stored] = ReadNumberPrefix(token);
+    const std::optional<NotNumberToken> found = ReadNumberTokens(text, [&](double value) {
+        destination[stored] = value;
         return ++stored < limit;
     });
+    if (notNumber != nullptr) *notNumber = found;
     return stored;
 }
 
-bool ReadMatrix(std::string_view text, Matrix& matrix) {
+bool ReadMatrix(std::string_view text, Matrix& matrix, std::optional<NotNumberToken>* notNumber) {
     const std::span<double> values = matrix.values();
-    return ReadMatrixText(text, values.size(), values) == values.size();
+    return ReadMatrixText(text, values.size(), values, notNumber) == values.size();
+}
+
+std::string MatrixNotNumberMessage(const NotNumberToken& token, int cols) {
+    const auto width = static_cast<std::size_t>(cols > 0 ? cols : 1);
+    return msg::MatrixTokenNotNumber(token.index + 1, token.index / width + 1,
+                                     token.index % width + 1, ShownToken(token.token));
 }
 
 std::size_t CountMatrixNumbers(std::string_view text, std::size_t count) {

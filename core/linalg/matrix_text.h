@@ -3,10 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/number_text.h"
 
 namespace zentova {
 
@@ -45,11 +48,21 @@ class Matrix {
 // Stores the values of the first `count` tokens of `text` in reading order into
 // `destination` (never more than it holds) and returns how many were stored.
 // With a destination of row length cols, token k lands in row k / cols, column
-// k mod cols. The text is read whole, however long.
-std::size_t ReadMatrixText(std::string_view text, std::size_t count, std::span<double> destination);
+// k mod cols. The text is read whole, however long. A token among them that is
+// not a number (common/number_text.h) ends the reading: the count is then that
+// of the numbers before it, and the token lands in `notNumber` when given
+// (which is emptied otherwise). Tokens after the first `count` are not read.
+std::size_t ReadMatrixText(std::string_view text, std::size_t count, std::span<double> destination,
+                           std::optional<NotNumberToken>* notNumber = nullptr);
 
-// Reads rows * cols values into a new matrix; false when the text holds fewer.
-bool ReadMatrix(std::string_view text, Matrix& matrix);
+// Reads rows * cols values into the matrix; false when the text holds fewer
+// or when one of them is not a number, which then lands in `notNumber`.
+bool ReadMatrix(std::string_view text, Matrix& matrix,
+                std::optional<NotNumberToken>* notNumber = nullptr);
+
+// The refusal of a token that is not a number, for a matrix of `cols` columns:
+// its place, row and column.
+std::string MatrixNotNumberMessage(const NotNumberToken& token, int cols);
 
 // The number of tokens of `text`, counting stops at `count`.
 std::size_t CountMatrixNumbers(std::string_view text, std::size_t count);

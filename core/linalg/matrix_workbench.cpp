@@ -87,8 +87,7 @@ int MatrixWorkbench::FindName(std::string_view name) const {
 
 WorkbenchAnswer MatrixWorkbench::Add(const Ask& askOverwrite) {
     editor_.text = std::string(TrimMatrixText(editor_.text));
-    if (const std::string_view problem =
-            MatrixEntryProblem(editor_.rows, editor_.cols, editor_.text);
+    if (const std::string problem = MatrixEntryProblem(editor_.rows, editor_.cols, editor_.text);
         !problem.empty()) {
         return Answer(Kind::Refused, problem);
     }

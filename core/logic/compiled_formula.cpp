@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "common/typed_text.h"
+
 namespace zentova {
 namespace {
 
@@ -33,6 +35,8 @@ std::uint64_t AllOrNothing(bool set) {
 
 std::optional<CompiledFormula> CompiledFormula::Compile(std::string_view formula,
                                                         const VariableList& variables) {
+    const TypedText reading(formula);  // the input rule; the bound counts what it reads
+    formula = reading.view();
     if (formula.size() > kMaxFormulaLength) return std::nullopt;
     CompiledFormula compiled;
     const int k = variables.count();

@@ -1,5 +1,7 @@
 #include "logic/formula.h"
 
+#include "common/typed_text.h"
+
 namespace zentova {
 namespace {
 
@@ -13,6 +15,8 @@ bool IsOneOf(char c, std::string_view set) {
 // Scans one formula and marks its letters; a refused formula's list is never
 // used, so marks made before the refusal do no harm.
 bool ScanFormula(std::string_view formula, VariableList& variables) {
+    const TypedText reading(formula);  // the input rule
+    formula = reading.view();
     if (formula.empty()) return false;
     long depth = 0;
     for (std::size_t i = 0; i < formula.size(); ++i) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "common/typed_text.h"
+
 namespace zentova {
 namespace {
 
@@ -13,6 +15,8 @@ bool IsInputCharacter(char c) {
 }  // namespace
 
 std::string_view PolynomialInputProblem(std::string_view input) {
+    const TypedText reading(input);  // the input rule; the bound counts what it reads
+    input = reading.view();
     if (input.empty()) return msg::kEnterPolynomial;
     for (char c : input) {
         if (!IsInputCharacter(c)) return msg::kPolynomialInputWrong;
@@ -35,6 +39,8 @@ std::vector<std::string_view> SplitFactors(std::string_view input) {
 
 PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct& result,
                          TaskControl* control) {
+    const TypedText reading(input);  // the input rule, as PolynomialInputProblem applies it
+    input = reading.view();
     std::vector<std::string_view> factors = SplitFactors(input);
     // Without a '*' there is no product to take; multiplying by 1 shows the
     // polynomial combined, ordered and laid out like any product.

@@ -35,6 +35,24 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"KindTen", {"stats", "10"}, "1 2", 2, "", nullptr}),
     RowName());
 
+// Text typed through an input method or pasted from a spreadsheet reads the
+// same in every subcommand, and a token that is no number is refused.
+INSTANTIATE_TEST_SUITE_P(
+    InputRule, DataCli,
+    ::testing::Values(
+        CliCase{"EvalFullWidth", {"eval", "（１＋２）＊３"}, "", 0, "9\n", ""},
+        CliCase{"StatsTabs", {"stats", "sum"}, "1\t2\t3", 0, "6\n", ""},
+        CliCase{"StatsFullWidthDigits", {"stats", "sum"}, "１ ２ ３", 0, "6\n", ""},
+        CliCase{"DetFraction",
+                {"det", "2"},
+                "1/2 1 1 1",
+                2,
+                "",
+                "第 1 个数“1/2”（第 1 行第 1 列）不是数字。\n"},
+        CliCase{"PolyFullWidth", {"poly", "ａ＋ｂ＊ａ－ｂ"}, "", 0, "a2-b2\n2\n", ""},
+        CliCase{"LogicFullWidth", {"logic", "dnf", "Ａ＞Ｂ"}, "", 0, "(~A^~B)v(~A^B)v(A^B)\n", ""}),
+    RowName());
+
 INSTANTIATE_TEST_SUITE_P(
     Constants, DataCli,
     ::testing::Values(CliCase{"Light", {"constants", "2"}, "", 0, "299792458\n", ""},

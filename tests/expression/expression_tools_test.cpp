@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,26 +16,32 @@ struct SplitCase {
     const char* name;
     const char* text;
     std::vector<double> values;
+    const char* notNumber = "";  // the token that ends the reading
 };
 
 class SplitParameters : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitParameters, CutsAtCommasAndBlanks) {
-    EXPECT_EQ(SplitParameterValues(GetParam().text), GetParam().values);
+    std::optional<NotNumberToken> notNumber;
+    EXPECT_EQ(SplitParameterValues(GetParam().text, &notNumber), GetParam().values);
+    EXPECT_EQ(notNumber.has_value() ? std::string(notNumber->token) : "", GetParam().notNumber);
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, SplitParameters,
-                         ::testing::Values(SplitCase{"MixedSeparators", "1, 2，3", {1, 2, 3}},
-                                           SplitCase{"Blanks", "1 2 3", {1, 2, 3}},
-                                           SplitCase{"RunsOfSeparators", ",, 1 ,，,2,,", {1, 2}},
-                                           SplitCase{"NotANumberReadsZero", "abc,2", {0, 2}},
-                                           SplitCase{"NumberPrefix", "2.5kg", {2.5}},
-                                           SplitCase{"Negative", "-2", {-2}},
-                                           SplitCase{"OnlySeparators", " ,，", {}},
-                                           SplitCase{"LineBreakIsNoSeparator", "1\n2 3", {1, 3}},
-                                           SplitCase{"DecimalOnly", "inf 0x10 1e2", {0, 0, 100}},
-                                           SplitCase{"Empty", "", {}}),
-                         testing::RowName());
+// Rows in which a word read as 0 or a prefix as its number now end at that
+// token, which is named.
+INSTANTIATE_TEST_SUITE_P(
+    Separators, SplitParameters,
+    ::testing::Values(SplitCase{"MixedSeparators", "1, 2，3", {1, 2, 3}},
+                      SplitCase{"Blanks", "1 2 3", {1, 2, 3}},
+                      SplitCase{"RunsOfSeparators", ",, 1 ,，,2,,", {1, 2}},
+                      SplitCase{"WordIsNoNumber", "abc,2", {}, "abc"},
+                      SplitCase{"NumberPrefixIsNoNumber", "2.5kg", {}, "2.5kg"},
+                      SplitCase{"Negative", "-2", {-2}}, SplitCase{"OnlySeparators", " ,，", {}},
+                      SplitCase{"LineBreakIsNoSeparator", "1\n2 3", {}, "1\n2"},
+                      SplitCase{"TabAndIdeographicSpace", "1\t2　3", {1, 2, 3}},
+                      SplitCase{"DecimalOnly", "1e2 inf 0x10", {100}, "inf"},
+                      SplitCase{"Empty", "", {}}),
+    testing::RowName());
 
 TEST(SplitParameters, KeepsAtMostFiftyValues) {
     std::string text;
@@ -56,6 +63,12 @@ TEST(ComputeWithParameters, ResultsAndRefusal) {
     const Outcome refused = ComputeWithParameters(f, "a", "");
     EXPECT_TRUE(refused.refused());
     EXPECT_EQ(refused.text, "请输入参数表");
+    // 1/2 read as 1 and gave 4.12310562561766.
+    f.SetFunctionText("before");
+    const Outcome fraction = ComputeWithParameters(f, "sqrt(a^2+b^2)", "1/2 4");
+    EXPECT_TRUE(fraction.refused());
+    EXPECT_EQ(fraction.text, "第 1 个参数“1/2”不是数字。");
+    EXPECT_EQ(f.CurrentFunction(), "before");
 }
 
 TEST(History, PrefixRuleIgnoresCase) {

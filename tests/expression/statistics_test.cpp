@@ -50,24 +50,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, StatisticTable,
-    ::testing::Values(
-        StatCase{"FullWidthCommaSeparates", S::SumOfValues, "1，2", "3"},
-        StatCase{"TabDoesNotSeparate", S::SumOfValues, "1\t2", "1"},
-        StatCase{"WordIsZero", S::ProductOfValues, "1 a 3", "0"},
-        StatCase{"WordCountsInTheMean", S::ArithmeticMean, "1 a 3", "1.33333333333333"},
-        StatCase{"LineBreaksAndBlankLines", S::SumOfValues, "1\r\n\r\n2\n\n3\r4", "10"},
-        StatCase{"SingleNegativeMax", S::Maximum, "-5", "-5"},
-        StatCase{"SingleNegativeGeometric", S::GeometricMean, "-5", "-5"},
-        StatCase{"SingleNegativeQuadratic", S::QuadraticMean, "-5", "5"},
-        StatCase{"SingleSampleStdDevIsNotFinite", S::SampleStdDev, "7", "-nan"},
-        StatCase{"SingleRelativeStdDevIsNotFinite", S::RelativeStdDev, "7", "-nan"},
-        StatCase{"SinglePopulationStdDevIsZero", S::PopulationStdDev, "7", "0"},
-        StatCase{"GeometricOfTwoNegatives", S::GeometricMean, "-2 -8", "4"},
-        StatCase{"GeometricOfMixedSigns", S::GeometricMean, "-2 8", "-nan"},
-        StatCase{"RelativeWithZeroMean", S::RelativeStdDev, "-1 1", "inf"},
-        StatCase{"NoKindChosen", static_cast<S>(-1), "1 2 3", "0"},
-        StatCase{"UnknownKind", static_cast<S>(10), "1 2 3", "0"},
-        StatCase{"SignedAndExponent", S::SumOfValues, "-1.5 +2e1 3e-1x", "18.8"}),
+    ::testing::Values(StatCase{"FullWidthCommaSeparates", S::SumOfValues, "1，2", "3"},
+                      // A tab separates (it was part of the token "1\t2", read as 1): a
+                      // column block pasted from a spreadsheet.
+                      StatCase{"TabSeparates", S::SumOfValues, "1\t2\r\n3\t4", "10"},
+                      StatCase{"LineBreaksAndBlankLines", S::SumOfValues, "1\r\n\r\n2\n\n3\r4",
+                               "10"},
+                      StatCase{"SingleNegativeMax", S::Maximum, "-5", "-5"},
+                      StatCase{"SingleNegativeGeometric", S::GeometricMean, "-5", "-5"},
+                      StatCase{"SingleNegativeQuadratic", S::QuadraticMean, "-5", "5"},
+                      StatCase{"SingleSampleStdDevIsNotFinite", S::SampleStdDev, "7", "-nan"},
+                      StatCase{"SingleRelativeStdDevIsNotFinite", S::RelativeStdDev, "7", "-nan"},
+                      StatCase{"SinglePopulationStdDevIsZero", S::PopulationStdDev, "7", "0"},
+                      StatCase{"GeometricOfTwoNegatives", S::GeometricMean, "-2 -8", "4"},
+                      StatCase{"GeometricOfMixedSigns", S::GeometricMean, "-2 8", "-nan"},
+                      StatCase{"RelativeWithZeroMean", S::RelativeStdDev, "-1 1", "inf"},
+                      StatCase{"NoKindChosen", static_cast<S>(-1), "1 2 3", "0"},
+                      StatCase{"UnknownKind", static_cast<S>(10), "1 2 3", "0"},
+                      StatCase{"SignedAndExponent", S::SumOfValues, "-1.5 +2e1 3e-1", "18.8"}),
     testing::RowName());
 
 // Maximum and minimum differ in how they meet "not a number": the maximum's
@@ -98,6 +98,24 @@ TEST(ComputeStatisticText, DataWithoutNumbersIsRefused) {
         const Outcome outcome = ComputeStatisticText(S::SumOfValues, data);
         EXPECT_EQ(outcome.kind, Outcome::Kind::Refused) << data;
         EXPECT_EQ(outcome.text, "请输入要统计的数据。");
+    }
+}
+
+// Words read as 0 and prefixes as their number ("1 a 3" had the product 0);
+// now the first token that is no number is named, and nothing is computed.
+TEST(ComputeStatisticText, TokenThatIsNoNumberIsRefused) {
+    struct Row {
+        const char* data;
+        const char* message;
+    };
+    for (const Row& row :
+         {Row{"1 a 3", "第 2 个数据“a”不是数字。"},
+          Row{"-1.5 +2e1 3e-1x", "第 3 个数据“3e-1x”不是数字。"},
+          Row{"1\n\n2\nnan", "第 3 个数据“nan”不是数字。"}, Row{"x", "第 1 个数据“x”不是数字。"},
+          Row{"1 12345678901234567890123x", "第 2 个数据“12345678901234567890…”不是数字。"}}) {
+        const Outcome outcome = ComputeStatisticText(S::SumOfValues, row.data);
+        EXPECT_EQ(outcome.kind, Outcome::Kind::Refused) << row.data;
+        EXPECT_EQ(outcome.text, row.message);
     }
 }
 

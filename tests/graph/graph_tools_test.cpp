@@ -47,8 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"RunsOfSeparators", "  0,, 1\n\n4 ,1 0 2 4 2 0,\r\n", 3, 9, kTriangleNumbers},
         ReadRow{"TenthNumberIgnored", "0 1 4 1 0 2 4 2 0 9", 3, 9, kTriangleNumbers},
         ReadRow{"EightNumbers", "0 1 4 1 0 2 4 2", 3, 8, {0, 1, 4, 1, 0, 2, 4, 2}},
-        ReadRow{"ReadAsAtofReads", "1e3 -0.5 x 2abc", 2, 4, {1000, -0.5, 0, 2}},
-        ReadRow{"TabIsNotASeparator", "1\t2 3", 2, 2, {1, 3}}, ReadRow{"Empty", "", 1, 0, {}}),
+        // A word read as 0 and a tab as part of a token: now the reading ends
+        // at the word, and the tab separates.
+        ReadRow{"WordEndsTheReading", "1e3 -0.5 x 2abc", 2, 2, {1000, -0.5}},
+        ReadRow{"TabSeparates", "1\t2 3", 2, 3, {1, 2, 3}}, ReadRow{"Empty", "", 1, 0, {}}),
     testing::RowName());
 
 TEST(MatrixText, RefusesNodeCountsItCannotHold) {
@@ -125,7 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "结点编号必须在 0 到 2 之间。"},
         ShortestRow{"NegativeStart", 3, kTriangle, -1, 2, kRefused, "结点编号必须在 0 到 2 之间。"},
         ShortestRow{"NodeCheckedBeforeCount", 3, "0 1", 5, 2, kRefused,
-                    "结点编号必须在 0 到 2 之间。"}),
+                    "结点编号必须在 0 到 2 之间。"},
+        ShortestRow{"NotNumberNamesRowAndColumn", 3, "0 1 4\n1 0 2\n4 2 O", 0, 2, kRefused,
+                    "邻接矩阵的第 9 个数“O”（第 3 行第 3 列）不是数字。"},
+        ShortestRow{"SpreadsheetRows", 3, "0\t1\t4\r\n1\t0\t2\r\n4\t2\t0", 0, 2, kValue,
+                    "3\n0→1→2"}),
     testing::RowName());
 
 TEST(ShortestPathPage, FieldsBesideTheOutcome) {
@@ -183,7 +189,9 @@ INSTANTIATE_TEST_SUITE_P(
         OtherRow{"TreeTooManyNodes", true, 51, kTriangle, 0, kRefused,
                  "结点数必须在 1 到 50 之间。"},
         OtherRow{"TreeDisconnected", true, 3, "0 1 0 1 0 0 0 0 0", 0, kFailure,
-                 "图不连通，不存在最小生成树。"}),
+                 "图不连通，不存在最小生成树。"},
+        OtherRow{"TreeNotNumberBeforeTooFew", true, 2, "0 1/2", 0, kRefused,
+                 "邻接矩阵的第 2 个数“1/2”（第 1 行第 2 列）不是数字。"}),
     testing::RowName());
 
 }  // namespace

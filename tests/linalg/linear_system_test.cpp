@@ -56,7 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
         SolveCase{"SurplusIgnored", 2, "1 1 3 1 -1 1 99 99", kValue, "x0 = 2\nx1 = 1"},
         SolveCase{"SixDigits", 1, "3 1", kValue, "x0 = 0.333333"},
         SolveCase{"ZeroColumn", 2, "0 1 1 0 1 1", kFailure, "方程组无唯一解。"},
-        SolveCase{"WordsReadAsZero", 1, "nan 1", kFailure, "方程组无唯一解。"},
+        // "nan" read as 0 and gave 方程组无唯一解。; a word is no number now.
+        SolveCase{"WordIsNoNumber", 1, "nan 1", kRefused,
+                  "第 1 个数“nan”（第 1 行第 1 列）不是数字。"},
+        SolveCase{"NotNumberNamesRowAndColumn", 2, "1 1 3\n1 -1 1/2", kRefused,
+                  "第 6 个数“1/2”（第 2 行第 3 列）不是数字。"},
+        SolveCase{"NotNumberBeforeTooFew", 2, "1 x", kRefused,
+                  "第 2 个数“x”（第 1 行第 2 列）不是数字。"},
+        SolveCase{"SpreadsheetRows", 2, "1\t1\t3\r\n1\t-1\t1\r\n", kValue, "x0 = 2\nx1 = 1"},
         SolveCase{"TooFewNumbers", 2, "1 1 3 1 -1", kRefused, "系数矩阵输入错误，元素个数不正确。"},
         SolveCase{"EmptyText", 1, "", kRefused, "系数矩阵输入错误，元素个数不正确。"},
         SolveCase{"NoCount", 0, "1 2", kRefused, "请输入元数。"},
@@ -68,6 +75,8 @@ TEST(SolveLinearSystemText, RefusalsBeforeReadingKeepTheList) {
     EXPECT_FALSE(SolveLinearSystemText(0, "").listCleared);
     EXPECT_FALSE(SolveLinearSystemText(200, "").listCleared);
     EXPECT_TRUE(SolveLinearSystemText(2, "1").listCleared);
+    // A token that is no number is refused before anything changes.
+    EXPECT_FALSE(SolveLinearSystemText(2, "1 x 3 1 -1 1").listCleared);
     EXPECT_TRUE(SolveLinearSystemText(2, "1 1 3 1 -1 1").listCleared);
 }
 

@@ -301,17 +301,23 @@ TEST_P(EntryProblemTable, ChecksInTheAddOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Add, EntryProblemTable,
-    ::testing::Values(EntryCase{"Fits", 2, 2, "1 2 3 4", ""},
-                      EntryCase{"SurplusAccepted", 2, 3, "1 2 3 4 5 6 7", ""},
-                      EntryCase{"FiveOfSix", 2, 3, "1 2 3 4 5", msg::kMatrixShapeWrong},
-                      EntryCase{"BlanksOnly", 2, 2, " \t\r\n ", msg::kEnterMatrix},
-                      EntryCase{"EmptyBeforeSize", 0, 0, "", msg::kEnterMatrix},
-                      EntryCase{"ZeroRows", 0, 2, "1 2", msg::kMatrixShapeWrong},
-                      EntryCase{"NegativeCols", 2, -1, "1 2", msg::kMatrixShapeWrong},
-                      EntryCase{"TooLarge", 1, 101, "1", msg::kMatrixTooLarge},
-                      EntryCase{"HugeSizesDoNotOverflow", 2147483647, 2147483647, "1",
-                                msg::kMatrixTooLarge},
-                      EntryCase{"SeparatorsOnlyHaveNoNumber", 1, 1, ",,", msg::kMatrixShapeWrong}),
+    ::testing::Values(
+        EntryCase{"Fits", 2, 2, "1 2 3 4", ""},
+        EntryCase{"SurplusAccepted", 2, 3, "1 2 3 4 5 6 7", ""},
+        EntryCase{"FiveOfSix", 2, 3, "1 2 3 4 5", msg::kMatrixShapeWrong},
+        EntryCase{"BlanksOnly", 2, 2, " \t\r\n ", msg::kEnterMatrix},
+        EntryCase{"EmptyBeforeSize", 0, 0, "", msg::kEnterMatrix},
+        EntryCase{"ZeroRows", 0, 2, "1 2", msg::kMatrixShapeWrong},
+        EntryCase{"NegativeCols", 2, -1, "1 2", msg::kMatrixShapeWrong},
+        EntryCase{"TooLarge", 1, 101, "1", msg::kMatrixTooLarge},
+        EntryCase{"HugeSizesDoNotOverflow", 2147483647, 2147483647, "1", msg::kMatrixTooLarge},
+        EntryCase{"SeparatorsOnlyHaveNoNumber", 1, 1, ",,", msg::kMatrixShapeWrong},
+        // "1 x 2 3" stored x as 0; the entry is refused now.
+        EntryCase{"WordIsNoNumber", 2, 2, "1 x 2 3", "第 2 个数“x”（第 1 行第 2 列）不是数字。"},
+        EntryCase{"NotNumberBeforeTooFew", 2, 2, "1 2 3x",
+                  "第 3 个数“3x”（第 2 行第 1 列）不是数字。"},
+        EntryCase{"SurplusTokenNotLookedAt", 1, 2, "1 2 x", ""},
+        EntryCase{"SpreadsheetBlock", 2, 2, "1\t2\r\n3\t4", ""}),
     testing::RowName());
 
 // The row-wise elimination equals the elementwise reference on every shape.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ struct ReadCase {
     std::string text;
     std::size_t count;
     std::vector<double> expected;  // the values read; their number is the result
+    // The token that ends the reading as no number, and its place; none when
+    // notNumberAt is -1.
+    int notNumberAt = -1;
+    const char* notNumber = "";
 };
 
 void PrintTo(const ReadCase& c, std::ostream* os) {
@@ -33,35 +38,49 @@ class ReadMatrixTextTable : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(ReadMatrixTextTable, ReadsTheValuesInOrder) {
     const ReadCase& c = GetParam();
     std::vector<double> destination(c.count + 2, -99.0);
-    const std::size_t read = ReadMatrixText(c.text, c.count, destination);
+    std::optional<NotNumberToken> notNumber;
+    const std::size_t read = ReadMatrixText(c.text, c.count, destination, &notNumber);
     ASSERT_EQ(read, c.expected.size());
     for (std::size_t i = 0; i < read; ++i)
         EXPECT_EQ(destination[i], c.expected[i]) << i;
     // Nothing is written past what was read.
     for (std::size_t i = read; i < destination.size(); ++i)
         EXPECT_EQ(destination[i], -99.0);
-    EXPECT_EQ(CountMatrixNumbers(c.text, c.count), c.expected.size());
+    if (c.notNumberAt < 0) {
+        EXPECT_FALSE(notNumber.has_value());
+        EXPECT_EQ(CountMatrixNumbers(c.text, c.count), c.expected.size());
+    } else {
+        ASSERT_TRUE(notNumber.has_value());
+        EXPECT_EQ(notNumber->index, static_cast<std::size_t>(c.notNumberAt));
+        EXPECT_EQ(notNumber->token, c.notNumber);
+    }
 }
 
+// Rows that read a word as 0, a number's prefix, or a tab as part of a token
+// read so no more: a tab separates, and a token that is not wholly a number
+// ends the reading and is named.
 INSTANTIATE_TEST_SUITE_P(
     Tokens, ReadMatrixTextTable,
     ::testing::Values(ReadCase{"FullWidthCommas", "1，2，3", 3, {1, 2, 3}},
                       ReadCase{"CommaAndBlanks", "1, 2,3", 3, {1, 2, 3}},
                       ReadCase{"LineBreaks", "1 2\r\n3", 3, {1, 2, 3}},
                       ReadCase{"BareLineFeedsAndCarriageReturns", "1\n2\r3", 3, {1, 2, 3}},
-                      ReadCase{"TabIsNoSeparator", "1\t2", 2, {1}},
+                      ReadCase{"TabSeparates", "1\t2", 2, {1, 2}},
                       ReadCase{"SeparatorRunsAndEnds", ",, 1 ,, 2 ,,", 2, {1, 2}},
-                      ReadCase{"WordsAreZero", "a b", 2, {0, 0}},
-                      ReadCase{"NumberPrefix", "2.5e1x", 1, {25}},
+                      ReadCase{"WordIsNoNumber", "a b", 2, {}, 0, "a"},
+                      ReadCase{"NumberPrefixIsNoNumber", "2.5e1x", 1, {}, 0, "2.5e1x"},
+                      ReadCase{"FractionIsNoNumber", "1/2 1 1 1", 4, {}, 0, "1/2"},
                       ReadCase{"SurplusIgnored", "1 2 3 4 5 6", 4, {1, 2, 3, 4}},
+                      ReadCase{"SurplusNotLookedAt", "1 2 x", 2, {1, 2}},
                       ReadCase{"Empty", "", 1, {}}, ReadCase{"SeparatorsOnly", " ,\r\n，", 1, {}},
-                      ReadCase{"FullWidthDigitsAreOneWordWorthZero", "１２ 3", 2, {0, 3}},
-                      ReadCase{"ChineseWordIsZero", "一 二", 2, {0, 0}},
+                      ReadCase{"FullWidthDigitsAndSpace", "１２　3", 2, {12, 3}},
+                      ReadCase{"ChineseWordIsNoNumber", "1 一", 2, {1}, 1, "一"},
                       ReadCase{"SignsAndPoints", "-1 +2 .5 5. -.25", 5, {-1, 2, 0.5, 5, -0.25}},
-                      ReadCase{"ExponentForms", "1e3 1E-2 2e+1 3e 4e+", 5, {1000, 0.01, 20, 3, 4}},
-                      ReadCase{"LeadingWhiteSpaceOfAToken", "\t7 \v8", 2, {7, 8}},
-                      ReadCase{"NoDigitsIsZero", ". - +. e5", 4, {0, 0, 0, 0}},
-                      ReadCase{"DecimalOnly", "inf nan 0x10 1e999", 4, {0, 0, 0, HUGE_VAL}},
+                      ReadCase{"ExponentForms", "1e3 1E-2 2e+1 3e", 4, {1000, 0.01, 20}, 3, "3e"},
+                      ReadCase{"LeadingWhiteSpaceOfAToken", "\v7 \f8", 2, {7, 8}},
+                      ReadCase{"SignAloneIsNoNumber", "1 -", 2, {1}, 1, "-"},
+                      ReadCase{"WordsOfCIsNoNumber", "1e999 inf", 2, {HUGE_VAL}, 1, "inf"},
+                      ReadCase{"HexIsNoNumber", "0x10", 1, {}, 0, "0x10"},
                       ReadCase{"CountZeroReadsNothing", "1 2", 0, {}}),
     testing::RowName());
 

@@ -123,10 +123,16 @@ TEST(MatrixWorkbench, FullAt999ButOverwriteStillWorks) {
     EXPECT_EQ(bench.entries().size(), 999u);
 }
 
+// Each entry's text tells it apart: A holds 1, B 2 and so on (a text that is
+// no number, such as the name itself, is refused now instead of reading as 0).
+std::string TextOf(const char* name) {
+    return std::string(1, static_cast<char>('1' + (name[0] - 'A')));
+}
+
 TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
     MatrixWorkbench bench;
     for (const char* name : {"A", "B", "C", "D"})
-        AddMatrix(bench, name, 1, 1, name);
+        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).kind, Kind::Done);
     bench.Select(1);
     for (OperandList list : {OperandList::First, OperandList::Second, OperandList::Unary}) {
         bench.SelectOperand(list, 0);
@@ -141,10 +147,10 @@ TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
     EXPECT_EQ(Names(bench), (std::vector<std::string>{"A", "C", "D"}));
     EXPECT_EQ(bench.current(), 1);
     EXPECT_EQ(bench.editor().name, "C");
-    EXPECT_EQ(bench.editor().text, "C");
+    EXPECT_EQ(bench.editor().text, TextOf("C"));
     EXPECT_EQ(bench.operand(OperandList::First), 0);
     bench.Select(2);
-    EXPECT_EQ(bench.editor().text, "D");
+    EXPECT_EQ(bench.editor().text, TextOf("D"));
 
     // An operand on the deleted matrix moves with the rule, one behind it
     // follows its matrix down.
@@ -184,14 +190,14 @@ TEST(MatrixWorkbench, DeletingTheOnlyEntryClearsTheEditor) {
 TEST(MatrixWorkbench, NewEntryAfterADeleteShowsItsOwnMatrix) {
     MatrixWorkbench bench;
     for (const char* name : {"A", "B", "C"})
-        AddMatrix(bench, name, 1, 1, name);
+        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).kind, Kind::Done);
     bench.Select(1);
     bench.Delete(kYes);
-    AddMatrix(bench, "E", 1, 1, "E");
+    ASSERT_EQ(AddMatrix(bench, "E", 1, 1, TextOf("E")).kind, Kind::Done);
     bench.Select(0);
     bench.Select(2);
     EXPECT_EQ(bench.editor().name, "E");
-    EXPECT_EQ(bench.editor().text, "E");
+    EXPECT_EQ(bench.editor().text, TextOf("E"));
 }
 
 struct OperateCase {

@@ -9,6 +9,7 @@
 #include "expr/evaluator.h"
 #include "exprtools/calculator_keys.h"
 #include "gui_test_support.h"
+#include "input_method.h"
 #include "kit/key_button.h"
 #include "kit/pictures.h"
 #include "pages/expr_calc_page.h"
@@ -135,6 +136,16 @@ class CalculatorPageTest : public QObject {
         QCOMPARE(Result()->text(), result);
         QCOMPARE(History()->count(), historyCount);
         QVERIFY(Page()->isVisible());
+    }
+
+    // Full-width text committed by an input method is computed as its ASCII
+    // reading; the box and the history keep what was typed.
+    void inputMethodText() {
+        CommitText(Box(), QStringLiteral("（１＋２）＊３"));
+        QTest::keyClick(Box(), Qt::Key_Return);
+        QCOMPARE(Result()->text(), QStringLiteral("9"));
+        QCOMPARE(Box()->text(), QStringLiteral("（１＋２）＊３"));
+        QCOMPARE(HistoryTexts(), QStringList{QStringLiteral("（１＋２）＊３")});
     }
 
     void modesReachTheEngine() {

@@ -1,6 +1,7 @@
 // The determinant page: what lands in the result box, the order box and
 // message boxes, and where Enter evaluates.
 #include "common/common_messages.h"
+#include "input_method.h"
 #include "linalg/linalg_messages.h"
 #include "linalg_page_test_support.h"
 
@@ -29,6 +30,20 @@ class DeterminantPageTest : public QObject {
         page_.Expect("02|1 2 3|determinantOrderBox", Text(msg::kDeterminantCountWrong) + "|5|02");
         page_.Expect("02|0 1 1 0|determinantMatrixBox", "5|02");
         page_.Expect("02|0 1 1 0|determinantEvaluateButton", "-1|2");
+        // A token that is no number: a message box, the result stays.
+        page_.Expect("2|1/2 1 1 1|determinantEvaluateButton",
+                     "第 1 个数“1/2”（第 1 行第 1 列）不是数字。|-1|2");
+    }
+
+    // The matrix committed by an input method, full-width digits, commas and
+    // minus sign, reads as typed in ASCII.
+    void inputMethodMatrix() {
+        page_.Type({"2", ""});
+        auto* box = page_.Find("determinantMatrixBox");
+        CommitText(box, QStringLiteral("１，２，"));
+        CommitText(box, QStringLiteral("－３，４"));
+        page_.Type({"determinantEvaluateButton"});
+        QCOMPARE(page_.Shown(), "10|2");
     }
 };
 

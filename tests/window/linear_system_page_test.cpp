@@ -32,6 +32,9 @@ class LinearSystemPageTest : public QObject {
         page_.Expect("0|1 2|systemUnknownsBox", Text(msg::kEnterUnknownCount) + "|x0 = 2.5|0");
         page_.Expect("02|1 1 3 1 -1 1|systemCoefficientBox", "x0 = 2.5|02");
         page_.Expect("02|1 1 3 1 -1 1|systemUnknownsBox", "x0 = 2|x1 = 1|2");
+        // A token that is no number is refused before the list is emptied.
+        page_.Expect("02|1 x 3 1 -1 1|systemSolveButton",
+                     "第 2 个数“x”（第 1 行第 2 列）不是数字。|x0 = 2|x1 = 1|02");
         page_.Expect("02|1 2 3|systemSolveButton", Text(msg::kCoefficientCountWrong) + "|02");
         page_.Expect("02|1 2 3 2 4 6|systemSolveButton", Text(msg::kNoUniqueSolution) + "|2");
         // Sorted as text, so that x10 stands between x1 and x2.

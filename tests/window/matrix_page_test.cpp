@@ -32,13 +32,16 @@ class MatrixPageTest : public QObject {
 
     // Messages, then the editor boxes, the current and first-operand lists.
     void listsFollowAddOverwriteSelectAndDelete() {
-        for (const char* name : {"A", "B", "C", "D"})  // Enter adds on the button only
-            page_.Type(
-                {"1 2 3 " + QString(name), name, "1", "4", "matrixRowsBox", "matrixAddButton"});
+        // Each matrix ends in its own number, A in 1, B in 2 (its letter, a
+        // word, read as 0 before and is refused now). Enter adds on the button
+        // only.
+        for (const char* name : {"A", "B", "C", "D"})
+            page_.Type({"1 2 3 " + QString::number(name[0] - 'A' + 1), name, "1", "4",
+                        "matrixRowsBox", "matrixAddButton"});
         for (const char* combo : {"matrixFirstCombo", "matrixSecondCombo", "matrixUnaryCombo"})
             Pick(combo, 0);
         Pick("matrixCurrentCombo", 1);
-        QCOMPARE(page_.Shown(), "1 2 3 B|B|1|4|0|A|B|C|D|1|A|B|C|D|0");
+        QCOMPARE(page_.Shown(), "1 2 3 2|B|1|4|0|A|B|C|D|1|A|B|C|D|0");
         const QString lists = "|A|B|C|D|1|A|B|C|D|0";
         const QString asked = "?矩阵b已存在，是否覆盖？|";
         page_.Expect(" 5 6 7 8 |b|2|2|matrixAddButton", asked + " 5 6 7 8 |b|2|2|0" + lists);
@@ -46,9 +49,9 @@ class MatrixPageTest : public QObject {
         qobject_cast<QCheckBox*>(page_.Find("matrixAutoFormatCheck"))->setChecked(true);
         page_.Expect(" 5 6 7 8 |b|2|2|matrixAddButton", asked + "5,6,\n7,8\n|b|2|2|0" + lists);
         page_.Expect("matrixDeleteButton",
-                     "?" + Text(msg::kConfirmDeleteMatrix) + "|1 2 3 C|C|1|4|0|A|C|D|1|A|C|D|0");
+                     "?" + Text(msg::kConfirmDeleteMatrix) + "|1 2 3 3|C|1|4|0|A|C|D|1|A|C|D|0");
         Pick("matrixCurrentCombo", 2);
-        QCOMPARE(page_.Shown(), "1 2 3 D|D|1|4|0|A|C|D|2|A|C|D|0");
+        QCOMPARE(page_.Shown(), "1 2 3 4|D|1|4|0|A|C|D|2|A|C|D|0");
         for (int i = 0; i < 3; ++i)
             page_.Type({"matrixDeleteButton"});
         page_.fixture.desktop.messages.clear();

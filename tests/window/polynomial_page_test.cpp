@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include "gui_test_support.h"
+#include "input_method.h"
 #include "pages/polynomial_page.h"
 #include "shell/zentova_view.h"
 
@@ -36,6 +37,14 @@ class PolynomialPageTest : public QObject {
         button_ = page_->findChild<QPushButton*>(QStringLiteral("computeButton"));
     }
     void cleanup() { fixture_.Close(); }
+
+    // A product committed in full-width forms by an input method.
+    void inputMethodProduct() {
+        zentova::testing::CommitText(input_, QStringLiteral("ａ＋ｂ＊ａ－ｂ"));
+        QTest::mouseClick(button_, Qt::LeftButton);
+        QTRY_COMPARE(product_->toPlainText(), QStringLiteral("a2-b2"));
+        QCOMPARE(input_->toPlainText(), QStringLiteral("ａ＋ｂ＊ａ－ｂ"));
+    }
 
     // Typeset while displaying, when a click does nothing; a refusal and an
     // overflow keep the product.

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "gui_test_support.h"
+#include "input_method.h"
 #include "shell/zentova_view.h"
 
 using namespace zentova;
@@ -44,6 +45,18 @@ class StatisticsPageTest : public QObject {
         }
         QCOMPARE(fixture_.desktop.messages.size(), 1);
         QCOMPARE(fixture_.desktop.messages[0].text, QStringLiteral("请输入要统计的数据。"));
+    }
+
+    // Full-width digits, blank and comma from an input method are numbers.
+    void inputMethodData() {
+        fixture_.frame->View()->ShowPage(6);
+        auto* data = fixture_.frame->findChild<QPlainTextEdit*>("statsDataBox");
+        fixture_.frame->findChild<QComboBox*>("statsKindCombo")->setCurrentIndex(2);
+        CommitText(data, QStringLiteral("１　２，３"));
+        QTest::mouseClick(fixture_.frame->findChild<QPushButton*>("statsComputeButton"),
+                          Qt::LeftButton);
+        QCOMPARE(fixture_.frame->findChild<QLineEdit*>("statsResultBox")->text(), "6");
+        QCOMPARE(data->toPlainText(), QStringLiteral("１　２，３"));
     }
 };
 
