@@ -2,6 +2,7 @@
 
 #include <gvc.h>
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,13 +12,25 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "common/number_text.h"
+#include "graph/graph_messages.h"
 #include "kit/desktop.h"
 
 namespace zentova {
 namespace {
+
+// How often the window looks whether the layout has arrived. The worker does
+// not post it: the hand-over goes through the worker's own lock, which the
+// race detector can follow.
+constexpr int kLayoutPollMs = 10;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 constexpr const char* kMarkColour = "#d62728";
 
@@ -53,38 +66,45 @@ std::string DotText(const GraphDrawing& drawing) {
     return dot;
 }
 
-// The SVG of the layout; empty when Graphviz cannot make one.
-// One Graphviz context for the program's life, used on the UI thread only:
-// its text plugin keeps pointers into the context's font table from one
+// Graphviz's layout of DOT text as SVG; empty when it cannot make one. It
+// keeps one context for the program's life: the library is not thread-safe,
+// and its text plugin keeps pointers into the context's font table from one
 // layout to the next, so a context freed after a drawing would leave the next
-// drawing reading freed memory.
-GVC_t* GraphvizContext() {
-    static GVC_t* const context = gvContext();
-    return context;
-}
-
-QByteArray LayOut(const std::string& dot) {
-    QByteArray svg;
-    GVC_t* context = GraphvizContext();
-    if (context == nullptr) return svg;
-    if (Agraph_t* graph = agmemread(dot.c_str())) {
-        if (gvLayoutJobs(context, graph) == 0) {
-            char* data = nullptr;
-            unsigned int length = 0;
-            if (gvRenderData(context, graph, "svg", &data, &length) == 0 && data != nullptr)
-                svg = QByteArray(data, static_cast<qsizetype>(length));
-            gvFreeRenderData(data);
-            gvFreeLayout(context, graph);
-        }
-        agclose(graph);
-    }
-    return svg;
-}
-
-// Paints the drawing as large as the window allows, keeping its proportions.
-class CCanvas : public QWidget {
+// drawing reading freed memory. The worker makes it, uses it and frees it at
+// the program's end, on its own thread.
+class CGraphvizLayout {
   public:
-    CCanvas(QSvgRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {
+    std::string operator()(const std::string& dot) const {
+        std::string svg;
+        if (!context_) return svg;
+        GVC_t* context = context_.get();
+        if (Agraph_t* graph = agmemread(dot.c_str())) {
+            if (gvLayoutJobs(context, graph) == 0) {
+                char* data = nullptr;
+                unsigned int length = 0;
+                if (gvRenderData(context, graph, "svg", &data, &length) == 0 && data != nullptr)
+                    svg.assign(data, length);
+                gvFreeRenderData(data);
+                gvFreeLayout(context, graph);
+            }
+            agclose(graph);
+        }
+        return svg;
+    }
+
+  private:
+    std::shared_ptr<GVC_t> context_{gvContext(), [](GVC_t* context) {
+                                        if (context != nullptr) gvFreeContext(context);
+                                    }};
+};
+
+}  // namespace
+
+// Paints the drawing as large as the window allows, keeping its proportions,
+// or says in its middle what the window waits for.
+class CGraphCanvas : public QWidget {
+  public:
+    CGraphCanvas(QSvgRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {
         setAccessibleName(QStringLiteral("图"));
         setMinimumSize(200, 150);
         setAutoFillBackground(true);
@@ -93,29 +113,47 @@ class CCanvas : public QWidget {
         setPalette(shade);
     }
 
+    void SetStatus(const QString& status) {
+        status_ = status;
+        setAccessibleDescription(status);
+        update();
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (!renderer_.isValid()) return;
+        QPainter painter(this);
+        if (!renderer_.isValid()) {
+            painter.setPen(QColor(0x60, 0x60, 0x60));
+            painter.drawText(rect(), Qt::AlignCenter, status_);
+            return;
+        }
         QSizeF size = renderer_.defaultSize();
         size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
         const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2,
                             size.width(), size.height());
-        QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         renderer_.render(&painter, target);
     }
 
   private:
     QSvgRenderer& renderer_;
+    QString status_;
 };
 
-}  // namespace
+GraphLayoutWorker& GraphvizLayoutWorker() {
+    // Made on first use and ended after main returns: it waits there for a
+    // layout that still runs.
+    static GraphLayoutWorker worker([] { return GraphLayoutWorker::Layout(CGraphvizLayout()); });
+    return worker;
+}
 
-CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent)
+CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent,
+                                         GraphLayoutWorker& worker)
     : QWidget(parent, Qt::Window),
       desktop_(desktop),
+      worker_(worker),
       renderer_(new QSvgRenderer(this)),
-      canvas_(new CCanvas(*renderer_, this)),
+      canvas_(new CGraphCanvas(*renderer_, this)),
       caption_(new QLabel(this)),
       savePng_(new QPushButton(QStringLiteral("保存为 PNG…"), this)),
       saveSvg_(new QPushButton(QStringLiteral("保存为 SVG…"), this)) {
@@ -140,18 +178,56 @@ CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent)
 
     connect(savePng_, &QPushButton::clicked, this, [this] { SavePng(); });
     connect(saveSvg_, &QPushButton::clicked, this, [this] { SaveSvg(); });
+    poll_.setInterval(kLayoutPollMs);
+    connect(&poll_, &QTimer::timeout, this, &CGraphDrawingWindow::Collect);
+}
+
+CGraphDrawingWindow::~CGraphDrawingWindow() {
+    DropLayout();
 }
 
 void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& caption) {
-    svg_ = LayOut(DotText(drawing));
+    ticket_ = worker_.Request(DotText(drawing));
+    pendingCaption_ = caption;
+    svg_.clear();
     renderer_->load(svg_);
-    caption_->setText(svg_.isEmpty() ? QStringLiteral("无法布局此图。") : caption);
+    const QString status = Text(msg::kLayingOut);
+    caption_->setText(status);
+    canvas_->SetStatus(status);
     for (QPushButton* button : {savePng_, saveSvg_})
-        button->setEnabled(!svg_.isEmpty());
-    canvas_->update();
+        button->setEnabled(false);
+    poll_.start();
     show();
     raise();
     activateWindow();
+}
+
+void CGraphDrawingWindow::Collect() {
+    std::optional<std::string> svg = worker_.Take(ticket_);
+    if (!svg) return;
+    poll_.stop();
+    ticket_ = 0;
+    svg_ = QByteArray::fromStdString(*svg);
+    renderer_->load(svg_);
+    const bool valid = renderer_->isValid();
+    if (!valid) svg_.clear();
+    caption_->setText(valid ? pendingCaption_ : Text(msg::kCannotLayOut));
+    canvas_->SetStatus(valid ? QString() : Text(msg::kCannotLayOut));
+    for (QPushButton* button : {savePng_, saveSvg_})
+        button->setEnabled(valid);
+    emit this->drawn();
+}
+
+void CGraphDrawingWindow::DropLayout() {
+    if (ticket_ == 0) return;
+    worker_.Drop(ticket_);
+    ticket_ = 0;
+    poll_.stop();
+}
+
+void CGraphDrawingWindow::closeEvent(QCloseEvent* event) {
+    DropLayout();
+    QWidget::closeEvent(event);
 }
 
 QString CGraphDrawingWindow::ChooseFile(const QString& suffix) {
