@@ -1,9 +1,15 @@
 #include "pages/polynomial_page.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,10 +28,20 @@ using namespace poly_id;
 // a character.
 constexpr FontSpec kBoxFont = ArialFont(20, 8);
 // The typeset product: 10-point Arial; exponents at three quarters of that
-// size, raised by about half of it.
+// size, raised by about half of it. They are marked as superscript, so that
+// accessibility reports them as raised; Qt draws superscript at two thirds
+// of the format's size, so the format asks for half as much again as the
+// exponent's size, and raises by its own share of the drawn exponent's
+// height.
 constexpr FontSpec kTypesetFont{kArialFamilies, 13};
 constexpr int kExponentPixels = 10;
+constexpr int kSuperscriptFormatPixels = kExponentPixels * 3 / 2;
+static_assert(kSuperscriptFormatPixels * 2 / 3 == kExponentPixels);
 constexpr qreal kExponentRaisePercent = 65;
+// Qt places a superscript's baseline a little differently from a baseline
+// offset of the same share: compared pixel by pixel, every share from 55 to
+// 64 draws the exponents where the offset of 65 drew them, 65 a pixel higher.
+constexpr qreal kSuperscriptRaisePercent = 60;
 
 constexpr char kHintText[] =
     "多项式的字母一律用小写，指数跟在字母后面，一律为正数，多项式之间用*分隔，不要加括号，"
@@ -55,6 +71,72 @@ constexpr ControlRow kRows[] = {
         .WithFont(kTypesetFont)
         .WithOptions(option::kWrap),
 };
+
+// The formats of the typeset product. Qt takes a line's height from the
+// format of its largest text, which a superscript's format is; the block
+// format and the top margin give the lines the spacing and the baselines that
+// they had when the exponents were smaller text merely raised.
+struct TypesetFormats {
+    QTextCharFormat normal;
+    QTextCharFormat raised;
+    QTextBlockFormat lines;
+    qreal topMargin = 0;
+};
+
+struct LineMetrics {
+    qreal baseline = 0;  // of the first line, from the document's top
+    qreal pitch = 0;     // from one line to the next
+};
+
+// Lays out two lines of "a²" with the given formats.
+LineMetrics MeasureLines(const QTextDocument& like, const TypesetFormats& formats) {
+    QTextDocument doc;
+    doc.setDefaultFont(like.defaultFont());
+    doc.setDocumentMargin(like.documentMargin());
+    QTextFrameFormat frame = doc.rootFrame()->frameFormat();
+    frame.setTopMargin(formats.topMargin);
+    doc.rootFrame()->setFrameFormat(frame);
+    QTextCursor cursor(&doc);
+    cursor.setBlockFormat(formats.lines);
+    for (int line = 0; line < 2; ++line) {
+        if (line > 0) cursor.insertText(QString(QChar::LineSeparator), formats.normal);
+        cursor.insertText(QStringLiteral("a"), formats.normal);
+        cursor.insertText(QStringLiteral("2"), formats.raised);
+    }
+    doc.setTextWidth(1000);
+    const QRectF block = doc.documentLayout()->blockBoundingRect(doc.begin());
+    const QTextLayout* layout = doc.begin().layout();
+    const QTextLine first = layout->lineAt(0);
+    const QTextLine second = layout->lineAt(1);
+    const qreal leading = first.leadingIncluded() ? std::max<qreal>(first.leading(), 0) : 0;
+    return {block.top() + first.y() + first.ascent() + leading, second.y() - first.y()};
+}
+
+TypesetFormats MakeTypesetFormats(const QTextDocument& doc, const QFont& font) {
+    TypesetFormats formats;
+    formats.normal.setFont(font);
+    formats.topMargin = doc.documentMargin();
+
+    // The exponents as they were first drawn: small text, raised.
+    TypesetFormats plain = formats;
+    QFont small = font;
+    small.setPixelSize(kExponentPixels);
+    plain.raised = formats.normal;
+    plain.raised.setFont(small);
+    plain.raised.setBaselineOffset(kExponentRaisePercent);
+    const LineMetrics wanted = MeasureLines(doc, plain);
+
+    QFont larger = font;
+    larger.setPixelSize(kSuperscriptFormatPixels);
+    formats.raised = formats.normal;
+    formats.raised.setFont(larger);
+    formats.raised.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    formats.raised.setSuperScriptBaseline(kSuperscriptRaisePercent);
+    formats.lines.setLineHeight(wanted.pitch, QTextBlockFormat::FixedHeight);
+    const LineMetrics fixed = MeasureLines(doc, formats);
+    formats.topMargin += wanted.baseline - fixed.baseline;
+    return formats;
+}
 
 }  // namespace
 
@@ -126,18 +208,18 @@ void CPolynomialPage::ShowProduct(const PolyProduct& product) {
 void CPolynomialPage::Typeset(const PolyProduct& product) {
     QTextEdit* box = ControlAs<QTextEdit>(kTypeset);
     box->clear();
-    QTextCharFormat normal;
-    normal.setFont(box->font());
-    QTextCharFormat raised = normal;
-    QFont small = box->font();
-    small.setPixelSize(kExponentPixels);
-    raised.setFont(small);
-    raised.setBaselineOffset(kExponentRaisePercent);
+    QTextDocument* doc = box->document();
+    const TypesetFormats formats = MakeTypesetFormats(*doc, box->font());
+    QTextFrameFormat frame = doc->rootFrame()->frameFormat();
+    frame.setTopMargin(formats.topMargin);
+    doc->rootFrame()->setFrameFormat(frame);
 
-    QTextCursor cursor(box->document());
+    QTextCursor cursor(doc);
     cursor.beginEditBlock();
+    cursor.setBlockFormat(formats.lines);
     for (const TypesetRun& run : TypesetProduct(product.grid, product.width)) {
-        cursor.insertText(QString::fromStdString(run.text), run.raised ? raised : normal);
+        cursor.insertText(QString::fromStdString(run.text),
+                          run.raised ? formats.raised : formats.normal);
     }
     cursor.endEditBlock();
     box->moveCursor(QTextCursor::Start);
