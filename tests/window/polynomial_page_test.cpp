@@ -56,6 +56,15 @@ class PolynomialPageTest : public QObject {
         QVERIFY(text->attributes(1, &start, &end).contains(u"text-position:super"));
         QVERIFY(start == 1 && end == 2);
         QVERIFY(text->attributes(0, &start, &end).contains(u"text-position:baseline"));
+        // A product of many lines: one paragraph a line, nothing lost.
+        Compute(kLetters.chopped(1) + QStringLiteral("*a+b"));
+        QTRY_COMPARE(page_->findChild<QLineEdit*>("termCountBox")->text(), QStringLiteral("51"));
+        QVERIFY(box->document()->blockCount() > 2);
+        QCOMPARE(box->toPlainText().remove(u'\n'), product_->toPlainText()
+                                                       .replace(u'-', QStringLiteral(" - "))
+                                                       .replace(u'+', QStringLiteral(" + ")));
+        Compute(QStringLiteral("a2-b2*x2y3-xy2"));
+        QTRY_COMPARE(product_->toPlainText(), QStringLiteral("a2x2y3-a2xy2-b2x2y3+b2xy2"));
         Compute(QStringLiteral("A*b"));
         Compute(kLetters + kLetters + QStringLiteral("1+a+b+c+d*1"));  // too wide to go on
         QTRY_COMPARE(fixture_.desktop.messages.size(), 2);
