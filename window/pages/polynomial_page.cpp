@@ -143,8 +143,8 @@ TypesetFormats MakeTypesetFormats(const QTextDocument& doc, const QFont& font) {
 }
 
 // How long one step of laying out the typeset product may take, well inside
-// the 50 ms the window may be busy.
-constexpr qint64 kTypesetStepMs = 12;
+// the 50 ms the window may be busy, on a loaded machine too.
+constexpr qint64 kTypesetStepMs = 8;
 
 using TypesetLine = std::vector<TypesetRun>;
 
@@ -241,6 +241,7 @@ struct CPolynomialPage::Typesetting {
     std::size_t next = 0;  // the first line not laid out yet
     int linesPerStep = 4;
     bool scrolls = false;
+    bool plainWritten = false;
     QTextDocument* doc = nullptr;  // a child of the box
     QTextCursor cursor;
 };
@@ -380,7 +381,7 @@ void CPolynomialPage::TypesetSomeLines() {
     job.doc->documentLayout()->documentSize();
     const qint64 spent = std::max<qint64>(clock.elapsed(), 1);
     job.linesPerStep = std::clamp(static_cast<int>(job.linesPerStep * kTypesetStepMs / spent), 1,
-                                  job.linesPerStep * 2);
+                                  job.linesPerStep * 3 / 2 + 1);
     if (job.next < job.lines.size()) {
         QTimer::singleShot(0, this, [this] {
             if (typesetting_) TypesetSomeLines();
@@ -391,6 +392,19 @@ void CPolynomialPage::TypesetSomeLines() {
 }
 
 void CPolynomialPage::FinishShowing() {
+    Typesetting& shown = *typesetting_;
+    if (!shown.plainWritten) {
+        // The one-line product lays out and paints in a step of its own.
+        plainResult_ = QString::fromStdString(shown.product.plain);
+        termCount_ = shown.product.termCount;
+        WriteText(kPlainResult, plainResult_);
+        WriteInt(kTermCount, termCount_);
+        shown.plainWritten = true;
+        QTimer::singleShot(0, this, [this] {
+            if (typesetting_) FinishShowing();
+        });
+        return;
+    }
     const std::unique_ptr<Typesetting> job = std::move(typesetting_);
     QTextEdit* box = ControlAs<QTextEdit>(kTypeset);
     // The box takes the laid-out document without laying it out again: first
@@ -401,11 +415,6 @@ void CPolynomialPage::FinishShowing() {
     box->setVerticalScrollBarPolicy(job->scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
     box->setDocument(job->doc);
     box->moveCursor(QTextCursor::Start);
-
-    plainResult_ = QString::fromStdString(job->product.plain);
-    termCount_ = job->product.termCount;
-    WriteText(kPlainResult, plainResult_);
-    WriteInt(kTermCount, termCount_);
     displaying_ = false;
 }
 
