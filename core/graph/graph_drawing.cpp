@@ -1,7 +1,6 @@
 #include "graph/graph_drawing.h"
 
 #include <cstddef>
-#include <utility>
 
 #include "graph/graph_tools.h"
 
@@ -97,80 +96,6 @@ GraphDrawing DescribeGraphDrawing(int n, std::string_view matrixText, GraphAnswe
     }
     drawing.outcome = Outcome::Value("");
     return drawing;
-}
-
-GraphLayoutWorker::GraphLayoutWorker(std::function<Layout()> makeLayout)
-    : thread_([this, make = std::move(makeLayout)]() mutable { Run(std::move(make)); }) {}
-
-GraphLayoutWorker::~GraphLayoutWorker() {
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        ending_ = true;
-    }
-    wake_.notify_one();
-    thread_.join();
-}
-
-std::uint64_t GraphLayoutWorker::Request(std::string text) {
-    std::uint64_t ticket = 0;
-    {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        ticket = ++newest_;
-        waiting_ = ticket;
-        waitingText_ = std::move(text);
-        done_ = 0;
-        result_.clear();
-    }
-    wake_.notify_one();
-    return ticket;
-}
-
-std::optional<std::string> GraphLayoutWorker::Take(std::uint64_t ticket) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    if (ticket == 0 || done_ != ticket) return std::nullopt;
-    done_ = 0;
-    return std::exchange(result_, std::string());
-}
-
-void GraphLayoutWorker::Drop(std::uint64_t ticket) {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    if (ticket != newest_) return;
-    // A new ticket that nobody holds: the layout that runs finds itself
-    // superseded and its result goes.
-    ++newest_;
-    waiting_ = 0;
-    waitingText_.clear();
-    done_ = 0;
-    result_.clear();
-}
-
-void GraphLayoutWorker::Run(std::function<Layout()> makeLayout) {
-    Layout layout;
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-        wake_.wait(lock, [this] { return ending_ || waiting_ != 0; });
-        if (ending_) break;
-        const std::uint64_t ticket = std::exchange(waiting_, 0);
-        const std::string text = std::exchange(waitingText_, std::string());
-        lock.unlock();
-        std::string laidOut;
-        try {
-            if (!layout) layout = makeLayout();
-            laidOut = layout(text);
-        } catch (...) {
-            // An exception may not leave the thread; the drawing shows as one
-            // that could not be laid out.
-            laidOut.clear();
-        }
-        lock.lock();
-        if (ticket == newest_) {
-            done_ = ticket;
-            result_ = std::move(laidOut);
-        }
-    }
-    lock.unlock();
-    // The layout's own resources go on the thread that used them.
-    layout = nullptr;
 }
 
 }  // namespace zentova

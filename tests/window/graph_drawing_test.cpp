@@ -73,15 +73,17 @@ class GraphDrawingTest : public QObject {
     void slowLayoutRunsAside() {
         std::atomic<bool> open{false};
         std::atomic<int> started{0}, ended{0};
-        zentova::GraphLayoutWorker slow([&] {
-            return [&](const std::string& dot) {
+        zentova::DrawingWorker slow([&] {
+            return [&](const zentova::DrawingJob& job) {
                 ++started;
                 while (!open)
                     std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 ++ended;
                 // The DOT text, edgeless here, goes in a comment.
-                return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><!--" +
-                       dot + "--></svg>";
+                const std::string svg =
+                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><!--" +
+                    job.dot + "--></svg>";
+                return zentova::LaidOutDrawing{QByteArray::fromStdString(svg), QImage()};
             };
         });
         zentova::CGraphDrawingWindow window(fixture_.desktop, nullptr, slow);

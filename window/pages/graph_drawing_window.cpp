@@ -66,6 +66,22 @@ std::string DotText(const GraphDrawing& drawing) {
     return dot;
 }
 
+// The drawing as large as `canvas` allows, keeping its proportions, on white.
+QImage PaintDrawing(QSvgRenderer& renderer, QSize canvas, qreal ratio) {
+    QImage picture((QSizeF(canvas) * ratio).toSize(), QImage::Format_RGB32);
+    if (picture.isNull()) return picture;
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QSizeF shown = renderer.defaultSize();
+    shown.scale(QSizeF(canvas), Qt::KeepAspectRatio);
+    const QRectF target((canvas.width() - shown.width()) / 2,
+                        (canvas.height() - shown.height()) / 2, shown.width(), shown.height());
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, target);
+    return picture;
+}
+
 // Graphviz's layout of DOT text as SVG; empty when it cannot make one. It
 // keeps one context for the program's life: the library is not thread-safe,
 // and its text plugin keeps pointers into the context's font table from one
@@ -74,22 +90,28 @@ std::string DotText(const GraphDrawing& drawing) {
 // the program's end, on its own thread.
 class CGraphvizLayout {
   public:
-    std::string operator()(const std::string& dot) const {
-        std::string svg;
-        if (!context_) return svg;
+    LaidOutDrawing operator()(const DrawingJob& job) const {
+        LaidOutDrawing drawing;
+        if (!context_) return drawing;
         GVC_t* context = context_.get();
-        if (Agraph_t* graph = agmemread(dot.c_str())) {
+        if (Agraph_t* graph = agmemread(job.dot.c_str())) {
             if (gvLayoutJobs(context, graph) == 0) {
                 char* data = nullptr;
                 unsigned int length = 0;
                 if (gvRenderData(context, graph, "svg", &data, &length) == 0 && data != nullptr)
-                    svg.assign(data, length);
+                    drawing.svg = QByteArray(data, static_cast<qsizetype>(length));
                 gvFreeRenderData(data);
                 gvFreeLayout(context, graph);
             }
             agclose(graph);
         }
-        return svg;
+        // Qt 6 paints text into images on any thread.
+        if (!drawing.svg.isEmpty()) {
+            QSvgRenderer renderer(drawing.svg);
+            if (renderer.isValid())
+                drawing.picture = PaintDrawing(renderer, job.canvas, job.pixelRatio);
+        }
+        return drawing;
     }
 
   private:
@@ -113,11 +135,23 @@ class CGraphCanvas : public QWidget {
         setPalette(shade);
     }
 
+    // No drawing: `status` in its place.
     void SetStatus(const QString& status) {
         status_ = status;
+        picture_ = QImage();
         setAccessibleDescription(status);
         update();
     }
+
+    // The drawing, painted already for the canvas's size where it fits.
+    void SetPicture(const QImage& picture) {
+        status_.clear();
+        picture_ = picture;
+        setAccessibleDescription(QString());
+        update();
+    }
+
+    QSize PixelSize() const { return (QSizeF(size()) * devicePixelRatioF()).toSize(); }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -127,28 +161,27 @@ class CGraphCanvas : public QWidget {
             painter.drawText(rect(), Qt::AlignCenter, status_);
             return;
         }
-        QSizeF size = renderer_.defaultSize();
-        size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
-        const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2,
-                            size.width(), size.height());
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, target);
+        // Painted once per size: every other paint (a window passing over
+        // this one) copies the picture.
+        if (picture_.size() != PixelSize())
+            picture_ = PaintDrawing(renderer_, size(), devicePixelRatioF());
+        painter.drawImage(QPointF(0, 0), picture_);
     }
 
   private:
     QSvgRenderer& renderer_;
     QString status_;
+    QImage picture_;  // the drawing at the canvas's size
 };
 
-GraphLayoutWorker& GraphvizLayoutWorker() {
+DrawingWorker& GraphvizLayoutWorker() {
     // Made on first use and ended after main returns: it waits there for a
     // layout that still runs.
-    static GraphLayoutWorker worker([] { return GraphLayoutWorker::Layout(CGraphvizLayout()); });
+    static DrawingWorker worker([] { return DrawingWorker::Layout(CGraphvizLayout()); });
     return worker;
 }
 
-CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent,
-                                         GraphLayoutWorker& worker)
+CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent, DrawingWorker& worker)
     : QWidget(parent, Qt::Window),
       desktop_(desktop),
       worker_(worker),
@@ -187,7 +220,6 @@ CGraphDrawingWindow::~CGraphDrawingWindow() {
 }
 
 void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& caption) {
-    ticket_ = worker_.Request(DotText(drawing));
     pendingCaption_ = caption;
     svg_.clear();
     renderer_->load(svg_);
@@ -196,23 +228,30 @@ void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& capti
     canvas_->SetStatus(status);
     for (QPushButton* button : {savePng_, saveSvg_})
         button->setEnabled(false);
-    poll_.start();
     show();
     raise();
     activateWindow();
+    // The canvas's size once the window's layout has placed it.
+    layout()->activate();
+    ticket_ = worker_.Request({DotText(drawing), canvas_->size(), canvas_->devicePixelRatioF()});
+    poll_.start();
 }
 
 void CGraphDrawingWindow::Collect() {
-    std::optional<std::string> svg = worker_.Take(ticket_);
-    if (!svg) return;
+    std::optional<LaidOutDrawing> drawing = worker_.Take(ticket_);
+    if (!drawing) return;
     poll_.stop();
     ticket_ = 0;
-    svg_ = QByteArray::fromStdString(*svg);
+    svg_ = drawing->svg;
     renderer_->load(svg_);
     const bool valid = renderer_->isValid();
     if (!valid) svg_.clear();
     caption_->setText(valid ? pendingCaption_ : Text(msg::kCannotLayOut));
-    canvas_->SetStatus(valid ? QString() : Text(msg::kCannotLayOut));
+    if (valid) {
+        canvas_->SetPicture(drawing->picture);
+    } else {
+        canvas_->SetStatus(Text(msg::kCannotLayOut));
+    }
     for (QPushButton* button : {savePng_, saveSvg_})
         button->setEnabled(valid);
     emit this->drawn();

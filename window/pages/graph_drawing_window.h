@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <string>
 
 #include "graph/graph_drawing.h"
 
@@ -20,16 +23,35 @@ namespace zentova {
 class CGraphCanvas;
 class CDesktop;
 
+// What a drawing asks of the worker: the graph as Graphviz's DOT text and
+// the canvas it will fill.
+struct DrawingJob {
+    std::string dot;
+    QSize canvas;  // in device-independent pixels
+    qreal pixelRatio = 1;
+};
+
+// What the worker gives back: the SVG, empty when the graph could not be laid
+// out, and the drawing painted at the canvas's size, null when it could not
+// be painted there.
+struct LaidOutDrawing {
+    QByteArray svg;
+    QImage picture;
+};
+
+using DrawingWorker = GraphLayoutWorker<DrawingJob, LaidOutDrawing>;
+
 // The worker that lays out every drawing of the program with the one
-// Graphviz context, which it alone uses.
-GraphLayoutWorker& GraphvizLayoutWorker();
+// Graphviz context, which it alone uses, and paints it: painting hundreds of
+// edges and their labels takes tens of milliseconds too.
+DrawingWorker& GraphvizLayoutWorker();
 
 class CGraphDrawingWindow : public QWidget {
     Q_OBJECT
   public:
     // `worker` lays the drawings out and outlives the window.
     CGraphDrawingWindow(CDesktop& desktop, QWidget* parent,
-                        GraphLayoutWorker& worker = GraphvizLayoutWorker());
+                        DrawingWorker& worker = GraphvizLayoutWorker());
     ~CGraphDrawingWindow() override;
 
     // Shows the window at once and lays the graph out; `caption` says what is
@@ -63,7 +85,7 @@ class CGraphDrawingWindow : public QWidget {
     void Save(const QString& suffix);
 
     CDesktop& desktop_;
-    GraphLayoutWorker& worker_;
+    DrawingWorker& worker_;
     std::uint64_t ticket_ = 0;  // the layout awaited, or 0
     QString pendingCaption_;
     QTimer poll_;
