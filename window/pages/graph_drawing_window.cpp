@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -82,18 +81,25 @@ QImage PaintDrawing(QSvgRenderer& renderer, QSize canvas, qreal ratio) {
     return picture;
 }
 
-// Graphviz's layout of DOT text as SVG; empty when it cannot make one. It
-// keeps one context for the program's life: the library is not thread-safe,
-// and its text plugin keeps pointers into the context's font table from one
+// Graphviz's layout of DOT text as SVG, then painted; the SVG is empty when
+// Graphviz cannot make one. The library is not thread-safe: its one context
+// is made on the worker's thread and used there alone, for the program's
+// life. Its text plugin keeps pointers into the context's font table from one
 // layout to the next, so a context freed after a drawing would leave the next
-// drawing reading freed memory. The worker makes it, uses it and frees it at
-// the program's end, on its own thread.
+// drawing reading freed memory; and freeing it at the end loses a block that
+// Graphviz keeps, so it stays, reachable, until the process ends.
+// Called on the worker only.
+GVC_t* WorkerContext() {
+    static GVC_t* const context = gvContext();
+    return context;
+}
+
 class CGraphvizLayout {
   public:
     LaidOutDrawing operator()(const DrawingJob& job) const {
         LaidOutDrawing drawing;
-        if (!context_) return drawing;
-        GVC_t* context = context_.get();
+        GVC_t* context = WorkerContext();
+        if (context == nullptr) return drawing;
         if (Agraph_t* graph = agmemread(job.dot.c_str())) {
             if (gvLayoutJobs(context, graph) == 0) {
                 char* data = nullptr;
@@ -113,11 +119,6 @@ class CGraphvizLayout {
         }
         return drawing;
     }
-
-  private:
-    std::shared_ptr<GVC_t> context_{gvContext(), [](GVC_t* context) {
-                                        if (context != nullptr) gvFreeContext(context);
-                                    }};
 };
 
 }  // namespace
