@@ -75,11 +75,13 @@ case "${1:-}" in
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             run_tests build/asan
         # The tests that run worker threads, again with ThreadSanitizer: the
-        # page tasks, the pages that run them, and the core loops that watch
-        # for a stop (only their stop tests: the rest is single-threaded).
+        # page tasks, the pages that run them, the graph layout worker, and the
+        # core loops that watch for a stop (only their stop tests: the rest is
+        # single-threaded).
         # Any report aborts the test that caused it.
         tsan_tests=(window_page_task_tests window_polynomial_page_tests window_series_page_tests
-                    window_calculus_page_tests window_logic_tests polynomial_tests logic_tests)
+                    window_calculus_page_tests window_logic_tests window_graph_drawing_tests
+                    polynomial_tests logic_tests)
         cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZENTOVA_TSAN=ON \
             -DZENTOVA_BUILD_BENCH=OFF >/dev/null
         cmake --build build/tsan -j "$(jobs)" --target "${tsan_tests[@]}"

@@ -15,6 +15,9 @@ inline constexpr std::string_view kSameNode = "它们是同一点";
 inline constexpr std::string_view kNotConnected = "这两点不连通";
 inline constexpr std::string_view kNodeCountRange = "结点数必须在 1 到 50 之间。";
 inline constexpr std::string_view kGraphDisconnected = "图不连通，不存在最小生成树。";
+// The drawing window while Graphviz works, and when it cannot.
+inline constexpr std::string_view kLayingOut = "正在布局…";
+inline constexpr std::string_view kCannotLayOut = "无法布局此图。";
 
 // A token of the adjacency matrix that is not a number, at its place among the
 // numbers and in the row and column it would fill (all from 1), quoted as

@@ -1,5 +1,6 @@
 // The drawing button of the graph page: the window it opens, the mark of the
-// last answer, a refusal, and the two saves through the file dialog.
+// last answer, a refusal, and the two saves through the file dialog; a slow
+// layout that leaves the window answering.
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,6 +8,9 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "gui_test_support.h"
 #include "kit/page_base.h"
@@ -43,6 +47,8 @@ class GraphDrawingTest : public QObject {
         Click("drawButton");
         auto* window = Find<zentova::CGraphDrawingWindow>("graphDrawingWindow");
         QVERIFY(window != nullptr && window->isVisible());
+        // The layout arrives from its worker a moment later.
+        QTRY_VERIFY(!window->LayingOut());
         QVERIFY(window->Svg().contains("#d62728"));
         QCOMPARE(window->findChild<QWidget*>("drawingCaption")->property("text").toString(),
                  QStringLiteral("红色：点 0 到点 2 的最短路径"));
@@ -50,7 +56,8 @@ class GraphDrawingTest : public QObject {
         // Another matrix has no answer yet: nothing is marked.
         Find<QPlainTextEdit>("matrixBox")->setPlainText(QStringLiteral("0 2 5\n2 0 1\n5 1 0"));
         Click("drawButton");
-        QVERIFY(!window->Svg().contains("#d62728"));
+        QTRY_VERIFY(!window->LayingOut());
+        QVERIFY(!window->Svg().isEmpty() && !window->Svg().contains("#d62728"));
 
         QTemporaryDir dir;
         fixture_.desktop.filesToSave << dir.filePath("g") << dir.filePath("g.SVG");
@@ -59,6 +66,58 @@ class GraphDrawingTest : public QObject {
         QVERIFY(QFileInfo(dir.filePath("g.png")).size() > 0);
         QVERIFY(QFileInfo(dir.filePath("g.SVG")).size() > 0);
         QCOMPARE(fixture_.desktop.messages.size(), 1);
+    }
+
+    // While a layout runs the window is open, says so and answers; drawing
+    // again drops the running layout's result, closing drops the newest.
+    void slowLayoutRunsAside() {
+        std::atomic<bool> open{false};
+        std::atomic<int> started{0}, ended{0};
+        zentova::DrawingWorker slow([&] {
+            return [&](const zentova::DrawingJob& job) {
+                ++started;
+                while (!open)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                ++ended;
+                // The DOT text, edgeless here, goes in a comment.
+                const std::string svg =
+                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><!--" +
+                    job.dot + "--></svg>";
+                return zentova::LaidOutDrawing{QByteArray::fromStdString(svg), QImage()};
+            };
+        });
+        zentova::CGraphDrawingWindow window(fixture_.desktop, nullptr, slow);
+        auto* caption = window.findChild<QWidget*>("drawingCaption");
+        zentova::GraphDrawing three, two;
+        three.nodeCount = 3;
+        three.markedNodes.assign(3, false);
+        two.nodeCount = 2;
+        two.markedNodes.assign(2, false);
+
+        window.Show(three, QStringLiteral("三"));
+        QVERIFY(window.isVisible());
+        QCOMPARE(caption->property("text").toString(), QStringLiteral("正在布局…"));
+        QTRY_COMPARE(started.load(), 1);
+        bool answered = false;
+        QTimer::singleShot(20, &window, [&] { answered = true; });
+        QTRY_VERIFY(answered);
+        QVERIFY(window.LayingOut());
+
+        window.Show(two, QStringLiteral("二"));
+        open = true;
+        QTRY_VERIFY(!window.LayingOut());
+        QCOMPARE(started.load(), 2);
+        QVERIFY(window.Svg().contains(" 1;") && !window.Svg().contains(" 2;"));  // two nodes
+        QCOMPARE(caption->property("text").toString(), QStringLiteral("二"));
+
+        open = false;
+        window.Show(three, QStringLiteral("三"));
+        QTRY_COMPARE(started.load(), 3);
+        window.close();
+        open = true;
+        QTRY_COMPARE(ended.load(), 3);
+        QTest::qWait(30);
+        QVERIFY(!window.LayingOut() && window.Svg().isEmpty());
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include <gvc.h>
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -11,13 +12,24 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <optional>
 #include <string>
 
 #include "common/number_text.h"
+#include "graph/graph_messages.h"
 #include "kit/desktop.h"
 
 namespace zentova {
 namespace {
+
+// How often the window looks whether the layout has arrived. The worker does
+// not post it: the hand-over goes through the worker's own lock, which the
+// race detector can follow.
+constexpr int kLayoutPollMs = 10;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 constexpr const char* kMarkColour = "#d62728";
 
@@ -53,38 +65,69 @@ std::string DotText(const GraphDrawing& drawing) {
     return dot;
 }
 
-// The SVG of the layout; empty when Graphviz cannot make one.
-// One Graphviz context for the program's life, used on the UI thread only:
-// its text plugin keeps pointers into the context's font table from one
+// The drawing as large as `canvas` allows, keeping its proportions, on white.
+QImage PaintDrawing(QSvgRenderer& renderer, QSize canvas, qreal ratio) {
+    QImage picture((QSizeF(canvas) * ratio).toSize(), QImage::Format_RGB32);
+    if (picture.isNull()) return picture;
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::white);
+    QSizeF shown = renderer.defaultSize();
+    shown.scale(QSizeF(canvas), Qt::KeepAspectRatio);
+    const QRectF target((canvas.width() - shown.width()) / 2,
+                        (canvas.height() - shown.height()) / 2, shown.width(), shown.height());
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, target);
+    return picture;
+}
+
+// Graphviz's layout of DOT text as SVG, then painted; the SVG is empty when
+// Graphviz cannot make one. The library is not thread-safe: its one context
+// is made on the worker's thread and used there alone, for the program's
+// life. Its text plugin keeps pointers into the context's font table from one
 // layout to the next, so a context freed after a drawing would leave the next
-// drawing reading freed memory.
-GVC_t* GraphvizContext() {
+// drawing reading freed memory; and freeing it at the end loses a block that
+// Graphviz keeps, so it stays, reachable, until the process ends.
+// Called on the worker only.
+GVC_t* WorkerContext() {
     static GVC_t* const context = gvContext();
     return context;
 }
 
-QByteArray LayOut(const std::string& dot) {
-    QByteArray svg;
-    GVC_t* context = GraphvizContext();
-    if (context == nullptr) return svg;
-    if (Agraph_t* graph = agmemread(dot.c_str())) {
-        if (gvLayoutJobs(context, graph) == 0) {
-            char* data = nullptr;
-            unsigned int length = 0;
-            if (gvRenderData(context, graph, "svg", &data, &length) == 0 && data != nullptr)
-                svg = QByteArray(data, static_cast<qsizetype>(length));
-            gvFreeRenderData(data);
-            gvFreeLayout(context, graph);
-        }
-        agclose(graph);
-    }
-    return svg;
-}
-
-// Paints the drawing as large as the window allows, keeping its proportions.
-class CCanvas : public QWidget {
+class CGraphvizLayout {
   public:
-    CCanvas(QSvgRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {
+    LaidOutDrawing operator()(const DrawingJob& job) const {
+        LaidOutDrawing drawing;
+        GVC_t* context = WorkerContext();
+        if (context == nullptr) return drawing;
+        if (Agraph_t* graph = agmemread(job.dot.c_str())) {
+            if (gvLayoutJobs(context, graph) == 0) {
+                char* data = nullptr;
+                unsigned int length = 0;
+                if (gvRenderData(context, graph, "svg", &data, &length) == 0 && data != nullptr)
+                    drawing.svg = QByteArray(data, static_cast<qsizetype>(length));
+                gvFreeRenderData(data);
+                gvFreeLayout(context, graph);
+            }
+            agclose(graph);
+        }
+        // Qt 6 paints text into images on any thread.
+        if (!drawing.svg.isEmpty()) {
+            QSvgRenderer renderer(drawing.svg);
+            if (renderer.isValid())
+                drawing.picture = PaintDrawing(renderer, job.canvas, job.pixelRatio);
+        }
+        return drawing;
+    }
+};
+
+}  // namespace
+
+// Paints the drawing as large as the window allows, keeping its proportions,
+// or says in its middle what the window waits for.
+class CGraphCanvas : public QWidget {
+  public:
+    CGraphCanvas(QSvgRenderer& renderer, QWidget* parent) : QWidget(parent), renderer_(renderer) {
         setAccessibleName(QStringLiteral("图"));
         setMinimumSize(200, 150);
         setAutoFillBackground(true);
@@ -93,29 +136,58 @@ class CCanvas : public QWidget {
         setPalette(shade);
     }
 
+    // No drawing: `status` in its place.
+    void SetStatus(const QString& status) {
+        status_ = status;
+        picture_ = QImage();
+        setAccessibleDescription(status);
+        update();
+    }
+
+    // The drawing, painted already for the canvas's size where it fits.
+    void SetPicture(const QImage& picture) {
+        status_.clear();
+        picture_ = picture;
+        setAccessibleDescription(QString());
+        update();
+    }
+
+    QSize PixelSize() const { return (QSizeF(size()) * devicePixelRatioF()).toSize(); }
+
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (!renderer_.isValid()) return;
-        QSizeF size = renderer_.defaultSize();
-        size.scale(QSizeF(rect().size()), Qt::KeepAspectRatio);
-        const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2,
-                            size.width(), size.height());
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer_.render(&painter, target);
+        if (!renderer_.isValid()) {
+            painter.setPen(QColor(0x60, 0x60, 0x60));
+            painter.drawText(rect(), Qt::AlignCenter, status_);
+            return;
+        }
+        // Painted once per size: every other paint (a window passing over
+        // this one) copies the picture.
+        if (picture_.size() != PixelSize())
+            picture_ = PaintDrawing(renderer_, size(), devicePixelRatioF());
+        painter.drawImage(QPointF(0, 0), picture_);
     }
 
   private:
     QSvgRenderer& renderer_;
+    QString status_;
+    QImage picture_;  // the drawing at the canvas's size
 };
 
-}  // namespace
+DrawingWorker& GraphvizLayoutWorker() {
+    // Made on first use and ended after main returns: it waits there for a
+    // layout that still runs.
+    static DrawingWorker worker([] { return DrawingWorker::Layout(CGraphvizLayout()); });
+    return worker;
+}
 
-CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent)
+CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent, DrawingWorker& worker)
     : QWidget(parent, Qt::Window),
       desktop_(desktop),
+      worker_(worker),
       renderer_(new QSvgRenderer(this)),
-      canvas_(new CCanvas(*renderer_, this)),
+      canvas_(new CGraphCanvas(*renderer_, this)),
       caption_(new QLabel(this)),
       savePng_(new QPushButton(QStringLiteral("保存为 PNG…"), this)),
       saveSvg_(new QPushButton(QStringLiteral("保存为 SVG…"), this)) {
@@ -140,19 +212,63 @@ CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent)
 
     connect(savePng_, &QPushButton::clicked, this, [this] { SavePng(); });
     connect(saveSvg_, &QPushButton::clicked, this, [this] { SaveSvg(); });
+    poll_.setInterval(kLayoutPollMs);
+    connect(&poll_, &QTimer::timeout, this, &CGraphDrawingWindow::Collect);
+}
+
+CGraphDrawingWindow::~CGraphDrawingWindow() {
+    DropLayout();
 }
 
 void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& caption) {
-    svg_ = LayOut(DotText(drawing));
+    pendingCaption_ = caption;
+    svg_.clear();
     renderer_->load(svg_);
-    caption_->setText(svg_.isEmpty() ? QStringLiteral("无法布局此图。") : caption);
+    const QString status = Text(msg::kLayingOut);
+    caption_->setText(status);
+    canvas_->SetStatus(status);
     for (QPushButton* button : {savePng_, saveSvg_})
-        button->setEnabled(!svg_.isEmpty());
-    canvas_->update();
+        button->setEnabled(false);
     if (!isVisible()) PlaceInsideScreen(this);
     show();
     raise();
     activateWindow();
+    // The canvas's size once the window's layout has placed it.
+    layout()->activate();
+    ticket_ = worker_.Request({DotText(drawing), canvas_->size(), canvas_->devicePixelRatioF()});
+    poll_.start();
+}
+
+void CGraphDrawingWindow::Collect() {
+    std::optional<LaidOutDrawing> drawing = worker_.Take(ticket_);
+    if (!drawing) return;
+    poll_.stop();
+    ticket_ = 0;
+    svg_ = drawing->svg;
+    renderer_->load(svg_);
+    const bool valid = renderer_->isValid();
+    if (!valid) svg_.clear();
+    caption_->setText(valid ? pendingCaption_ : Text(msg::kCannotLayOut));
+    if (valid) {
+        canvas_->SetPicture(drawing->picture);
+    } else {
+        canvas_->SetStatus(Text(msg::kCannotLayOut));
+    }
+    for (QPushButton* button : {savePng_, saveSvg_})
+        button->setEnabled(valid);
+    emit this->drawn();
+}
+
+void CGraphDrawingWindow::DropLayout() {
+    if (ticket_ == 0) return;
+    worker_.Drop(ticket_);
+    ticket_ = 0;
+    poll_.stop();
+}
+
+void CGraphDrawingWindow::closeEvent(QCloseEvent* event) {
+    DropLayout();
+    QWidget::closeEvent(event);
 }
 
 QString CGraphDrawingWindow::ChooseFile(const QString& suffix) {

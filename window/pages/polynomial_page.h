@@ -5,6 +5,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "kit/page_base.h"
 #include "polynomial/poly_product.h"
@@ -45,12 +47,24 @@ class CPolynomialPage : public CPageBase {
     State state() const;
 
   private:
-    void ShowProduct(const PolyProduct& product);
-    void Typeset(const PolyProduct& product);
+    // What the worker hands over: the product as text, ready to show.
+    struct ShownProduct {
+        std::string plain;
+        std::vector<TypesetRun> runs;
+        int termCount = 0;
+    };
+    struct Typesetting;
+
+    // Lays the typeset product out a few lines at a time, so that the window
+    // goes on answering, and shows all of the result at once when it is done.
+    void ShowProduct(ShownProduct product);
+    void TypesetSomeLines();
+    void FinishShowing();
 
     QString plainResult_;
     int termCount_ = 0;
     bool displaying_ = false;
+    std::unique_ptr<Typesetting> typesetting_;  // while displaying
     // Only the worker of the current run touches it; the task joins that
     // worker before the engine goes.
     PolyEngine engine_;
