@@ -26,6 +26,13 @@ std::string Exactly9000Columns() {
     return "a2000000000+" + Series('a', 1000, 2121) + "+a100+a10";
 }
 
+// 10^zeros times 10^zeros: a product of 2 * zeros + 1 columns.
+std::string SquareOfPowerOfTen(std::size_t zeros) {
+    std::string factor(zeros + 1, '0');
+    factor[0] = '1';
+    return std::string(factor).append("*").append(factor);
+}
+
 // --- input checks ------------------------------------------------------------
 
 struct InputCase {
@@ -140,7 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
                   PolyStatus::Overflow, "", 0},
         ChainCase{"IntermediateExactly9000", Exactly9000Columns() + "*1*0", PolyStatus::Ok, "", 0},
         ChainCase{"Intermediate9005", Exactly9000Columns() + "+a2*1*0", PolyStatus::Overflow, "",
-                  0}),
+                  0},
+        // Every digit of a long coefficient counts towards the 9000 columns.
+        ChainCase{"LongCoefficientFits", SquareOfPowerOfTen(4499) + "*0", PolyStatus::Ok, "", 0},
+        ChainCase{"LongCoefficientTooWide", SquareOfPowerOfTen(4500) + "*0", PolyStatus::Overflow,
+                  "", 0}),
     testing::RowName());
 
 TEST(ChainTest, Exactly9000ColumnsHelperIsThatWide) {

@@ -12,15 +12,18 @@ bool Digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::uint64_t DecimalPrefix(const std::string& s, std::size_t from) {
-    std::uint64_t value = 0;
+std::string DecimalPrefix(const std::string& s, std::size_t from) {
+    std::string digits;
     while (from < s.size() && Digit(s[from]))
-        value = value * 10 + std::uint64_t(s[from++] - '0');
-    return value;
+        digits += s[from++];
+    return digits;
 }
 
-std::int32_t Signed(std::uint32_t e) {
-    return static_cast<std::int32_t>(e);
+// Coefficients are exact integers and exponents run from 0 to
+// kPolyMaxExponent; the wrapping 64- and 32-bit arithmetic of earlier
+// versions gave wrong products that looked right.
+mpz_class Exact(const PolyCoefficient& c) {
+    return c.ToBig();
 }
 
 }  // namespace
@@ -47,9 +50,9 @@ PolyTerm ParseTermText(const std::string& s) {
     } else if (!secondDigit && s[0] == '+') {
         t.coefficient = 1;
     } else if (Digit(s[0]) || s[0] == '+' || s[0] == '-') {
-        std::uint64_t magnitude = DecimalPrefix(s, Digit(s[0]) ? 0 : 1);
-        if (s[0] == '-') magnitude = ~magnitude + 1;
-        t.coefficient = static_cast<std::int64_t>(magnitude);
+        mpz_class value(DecimalPrefix(s, Digit(s[0]) ? 0 : 1), 10);
+        if (s[0] == '-') value = -value;
+        t.coefficient = PolyCoefficient(value);
     } else {
         t.coefficient = 1;
     }
@@ -57,7 +60,10 @@ PolyTerm ParseTermText(const std::string& s) {
         if (s[i] < 'a' || s[i] > 'z') continue;
         std::uint32_t e = 1;
         if (i + 1 < s.size() && Digit(s[i + 1])) {
-            e = static_cast<std::uint32_t>(DecimalPrefix(s, i + 1) & 0xFFFFFFFFu);
+            // An exponent past the limit reads as one past it, and refuses
+            // every product (it used to keep its low 32 bits).
+            const mpz_class value(DecimalPrefix(s, i + 1), 10);
+            e = value > kPolyMaxExponent ? kPolyMaxExponent + 1 : std::uint32_t(value.get_ui());
         }
         t.exponents[static_cast<std::size_t>(s[i] - 'a')] = e;
     }
@@ -70,12 +76,16 @@ int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm
     for (const PolyTerm& p : left) {
         for (const PolyTerm& q : right) {
             if (table.size() > 4900) return -1;
+            const mpz_class c = Exact(p.coefficient) * Exact(q.coefficient);
+            if (c == 0) continue;
             PolyTerm t;
-            t.coefficient = static_cast<std::int64_t>(std::uint64_t(p.coefficient) *
-                                                      std::uint64_t(q.coefficient));
-            for (int k = 0; k < 26; ++k)
+            t.coefficient = PolyCoefficient(c);
+            for (int k = 0; k < 26; ++k) {
+                // A term whose exponent would not fit is an overflow, not a
+                // wrapped exponent.
+                if (std::uint64_t(p.exponents[k]) + q.exponents[k] > kPolyMaxExponent) return -1;
                 t.exponents[k] = p.exponents[k] + q.exponents[k];
-            if (t.coefficient == 0) continue;
+            }
             std::size_t found = 0;
             while (found < table.size() && table[found].exponents != t.exponents)
                 ++found;
@@ -83,9 +93,8 @@ int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm
                 table.push_back(t);
                 continue;
             }
-            table[found].coefficient = static_cast<std::int64_t>(
-                std::uint64_t(table[found].coefficient) + std::uint64_t(t.coefficient));
-            if (table[found].coefficient == 0) {
+            table[found].coefficient = PolyCoefficient(Exact(table[found].coefficient) + c);
+            if (table[found].coefficient.IsZero()) {
                 table.erase(table.begin() + static_cast<std::ptrdiff_t>(found));
             }
         }
@@ -108,12 +117,7 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
     }
     std::vector<PolyTerm> sorted = product.table;
     std::stable_sort(sorted.begin(), sorted.end(), [](const PolyTerm& x, const PolyTerm& y) {
-        std::array<std::int32_t, 26> a, b;
-        for (int k = 0; k < 26; ++k) {
-            a[k] = Signed(x.exponents[k]);
-            b[k] = Signed(y.exponents[k]);
-        }
-        return a > b;
+        return x.exponents > y.exponents;
     });
 
     std::vector<char> grid(100000, ' ');
@@ -124,36 +128,23 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
             return;
         }
         const PolyTerm& t = sorted[i];
-        std::int32_t degree = 0;
-        for (std::uint32_t e : t.exponents)
-            degree = Signed(std::uint32_t(degree) + e);
-        const bool constant = degree == 0;
-        const std::int64_t v = t.coefficient;
-        const unsigned long long magnitude =
-            v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-        char lead[64] = "";
+        // A constant is a term without letters (the sum of the exponents used
+        // to be taken with wrapping, and could come to 0 for a term with
+        // letters).
+        const bool constant = std::all_of(t.exponents.begin(), t.exponents.end(),
+                                          [](std::uint32_t e) { return e == 0; });
+        const mpz_class v = Exact(t.coefficient);
+        // Every digit of the magnitude, however many (it used to be "%llu" of
+        // a 64-bit value).
+        const std::string magnitude = mpz_class(abs(v)).get_str();
+        std::string lower;
         if (i == 0) {
-            if (constant) {
-                std::snprintf(lead, sizeof lead, v > 0 ? "%llu" : "-%llu", magnitude);
-            } else if (v == 1) {
-                lead[0] = 0;
-            } else if (v == -1) {
-                std::snprintf(lead, sizeof lead, "-");
-            } else {
-                std::snprintf(lead, sizeof lead, v > 0 ? "%llu" : "-%llu", magnitude);
-            }
+            if (v < 0) lower.push_back('-');
         } else {
-            if (constant) {
-                std::snprintf(lead, sizeof lead, v > 0 ? " + %llu" : " - %llu", magnitude);
-            } else if (v == 1) {
-                std::snprintf(lead, sizeof lead, " + ");
-            } else if (v == -1) {
-                std::snprintf(lead, sizeof lead, " - ");
-            } else {
-                std::snprintf(lead, sizeof lead, v > 0 ? " + %llu" : " - %llu", magnitude);
-            }
+            lower.append(v > 0 ? " + " : " - ");
         }
-        std::string lower = lead, upper(lower.size(), ' ');
+        if (constant || (v != 1 && v != -1)) lower.append(magnitude);
+        std::string upper(lower.size(), ' ');
         for (int k = 0; k < 26; ++k) {
             const std::uint32_t e = t.exponents[k];
             if (e == 0) continue;
