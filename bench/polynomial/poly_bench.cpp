@@ -59,7 +59,7 @@ void BM_Product70_Literal(benchmark::State& state) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         literal::Multiply(kLeft, kRight, product);
-        benchmark::DoNotOptimize(product.grid.data());
+        benchmark::DoNotOptimize(product.lower.data());
     }
     state.counters["terms"] = product.terms;
 }
@@ -101,7 +101,7 @@ void BM_FiveFactors_Literal(benchmark::State& state) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         product = literal::MultiplyChain(input);
-        benchmark::DoNotOptimize(product.grid.data());
+        benchmark::DoNotOptimize(product.lower.data());
     }
     state.counters["terms"] = product.terms;
 }
@@ -123,7 +123,7 @@ void BM_LongChain_Literal(benchmark::State& state) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         product = literal::MultiplyChain(input);
-        benchmark::DoNotOptimize(product.grid.data());
+        benchmark::DoNotOptimize(product.lower.data());
     }
     state.counters["terms"] = product.terms;
 }

@@ -2,6 +2,7 @@
 // literal linear-search reference, on thousands of random products.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -92,8 +93,7 @@ void ExpectSameProduct(PolyEngine& engine, const std::string& left, const std::s
     if (reference.status != 0) return;
     ASSERT_EQ(engine.UsedWidth(), reference.width) << left << " * " << right;
     ASSERT_EQ(engine.TermCount(), reference.terms) << left << " * " << right;
-    ASSERT_TRUE(std::equal(grid.Bytes().begin(), grid.Bytes().end(), reference.grid.begin()))
-        << left << " * " << right;
+    ASSERT_TRUE(std::ranges::equal(grid.Bytes(), reference.Grid())) << left << " * " << right;
     // The flattened product is input for the next step and must denote the
     // same polynomial, huge numbers included.
     const std::string plain = GridToPlainText(grid, engine.UsedWidth());
@@ -180,9 +180,7 @@ TEST(RandomProducts, ChainsMatchTheLinearSearch) {
         if (reference.status != 0) continue;
         ASSERT_EQ(product.width, reference.width) << input;
         ASSERT_EQ(product.termCount, reference.terms) << input;
-        ASSERT_TRUE(std::equal(product.grid.Bytes().begin(), product.grid.Bytes().end(),
-                               reference.grid.begin()))
-            << input;
+        ASSERT_TRUE(std::ranges::equal(product.grid.Bytes(), reference.Grid())) << input;
     }
 }
 

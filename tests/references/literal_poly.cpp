@@ -22,8 +22,23 @@ std::string DecimalPrefix(const std::string& s, std::size_t from) {
 // Coefficients are exact integers and exponents run from 0 to
 // kPolyMaxExponent; the wrapping 64- and 32-bit arithmetic of earlier
 // versions gave wrong products that looked right.
-mpz_class Exact(const PolyCoefficient& c) {
-    return c.ToBig();
+// Into an existing integer, so that small values allocate nothing.
+void Exact(const PolyCoefficient& c, mpz_class& into) {
+    if (c.IsSmall()) {
+        into = static_cast<long>(c.Small());
+    } else {
+        into = c.ToBig();
+    }
+}
+
+// A digest of the exponents. The linear search below runs over the digests
+// and compares the exponents only where they match: the same search, the
+// same first match, without reading 120 bytes per table entry.
+std::uint64_t Digest(const PolyTerm& t) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (std::uint32_t e : t.exponents)
+        h = (h ^ e) * 1099511628211ull;
+    return h;
 }
 
 }  // namespace
@@ -50,7 +65,13 @@ PolyTerm ParseTermText(const std::string& s) {
     } else if (!secondDigit && s[0] == '+') {
         t.coefficient = 1;
     } else if (Digit(s[0]) || s[0] == '+' || s[0] == '-') {
-        mpz_class value(DecimalPrefix(s, Digit(s[0]) ? 0 : 1), 10);
+        const std::string digits = DecimalPrefix(s, Digit(s[0]) ? 0 : 1);
+        mpz_class value;
+        if (digits.size() <= 18) {
+            value = std::stol(digits);
+        } else {
+            value.set_str(digits, 10);
+        }
         if (s[0] == '-') value = -value;
         t.coefficient = PolyCoefficient(value);
     } else {
@@ -62,8 +83,11 @@ PolyTerm ParseTermText(const std::string& s) {
         if (i + 1 < s.size() && Digit(s[i + 1])) {
             // An exponent past the limit reads as one past it, and refuses
             // every product (it used to keep its low 32 bits).
-            const mpz_class value(DecimalPrefix(s, i + 1), 10);
-            e = value > kPolyMaxExponent ? kPolyMaxExponent + 1 : std::uint32_t(value.get_ui());
+            const std::string digits = DecimalPrefix(s, i + 1);
+            const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+            e = digits.size() - first > 10 ? kPolyMaxExponent + 1
+                                           : std::uint32_t(std::min<unsigned long long>(
+                                                 std::stoull(digits), kPolyMaxExponent + 1ull));
         }
         t.exponents[static_cast<std::size_t>(s[i] - 'a')] = e;
     }
@@ -73,10 +97,14 @@ PolyTerm ParseTermText(const std::string& s) {
 int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm>& right,
                    std::vector<PolyTerm>& table) {
     table.clear();
+    std::vector<std::uint64_t> digests;
+    mpz_class x, y, c;
     for (const PolyTerm& p : left) {
+        Exact(p.coefficient, x);
         for (const PolyTerm& q : right) {
             if (table.size() > 4900) return -1;
-            const mpz_class c = Exact(p.coefficient) * Exact(q.coefficient);
+            Exact(q.coefficient, y);
+            c = x * y;
             if (c == 0) continue;
             PolyTerm t;
             t.coefficient = PolyCoefficient(c);
@@ -86,16 +114,22 @@ int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm
                 if (std::uint64_t(p.exponents[k]) + q.exponents[k] > kPolyMaxExponent) return -1;
                 t.exponents[k] = p.exponents[k] + q.exponents[k];
             }
+            const std::uint64_t digest = Digest(t);
             std::size_t found = 0;
-            while (found < table.size() && table[found].exponents != t.exponents)
+            while (found < table.size() &&
+                   (digests[found] != digest || table[found].exponents != t.exponents))
                 ++found;
             if (found == table.size()) {
                 table.push_back(t);
+                digests.push_back(digest);
                 continue;
             }
-            table[found].coefficient = PolyCoefficient(Exact(table[found].coefficient) + c);
+            Exact(table[found].coefficient, y);
+            y += c;
+            table[found].coefficient = PolyCoefficient(y);
             if (table[found].coefficient.IsZero()) {
                 table.erase(table.begin() + static_cast<std::ptrdiff_t>(found));
+                digests.erase(digests.begin() + static_cast<std::ptrdiff_t>(found));
             }
         }
     }
@@ -120,7 +154,7 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
         return x.exponents > y.exponents;
     });
 
-    std::vector<char> grid(100000, ' ');
+    std::string upperRow, lowerRow;
     int c = 0;
     for (std::size_t i = 0; i < sorted.size(); ++i) {
         if (c > 49900) {
@@ -133,7 +167,8 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
         // letters).
         const bool constant = std::all_of(t.exponents.begin(), t.exponents.end(),
                                           [](std::uint32_t e) { return e == 0; });
-        const mpz_class v = Exact(t.coefficient);
+        mpz_class v;
+        Exact(t.coefficient, v);
         // Every digit of the magnitude, however many (it used to be "%llu" of
         // a 64-bit value).
         const std::string magnitude = mpz_class(abs(v)).get_str();
@@ -161,21 +196,30 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
             product.status = -1;
             return;
         }
-        for (std::size_t k = 0; k < lower.size(); ++k, ++c) {
-            grid[2 * std::size_t(c)] = upper[k];
-            grid[2 * std::size_t(c) + 1] = lower[k];
-        }
+        upperRow += upper;
+        lowerRow += lower;
+        c += static_cast<int>(lower.size());
     }
     product.status = 0;
-    product.grid = grid;
+    product.upper = std::move(upperRow);
+    product.lower = std::move(lowerRow);
     product.width = c;
     product.terms = static_cast<int>(sorted.size());
 }
 
-std::string Flatten(const std::vector<char>& grid, int width) {
+std::vector<char> LiteralProduct::Grid() const {
+    std::vector<char> grid(100000, ' ');
+    for (std::size_t c = 0; c < lower.size(); ++c) {
+        grid[2 * c] = upper[c];
+        grid[2 * c + 1] = lower[c];
+    }
+    return grid;
+}
+
+std::string Flatten(const LiteralProduct& product) {
     std::string text;
-    for (int c = 0; c < width; ++c) {
-        const char up = grid[2 * std::size_t(c)], low = grid[2 * std::size_t(c) + 1];
+    for (std::size_t c = 0; c < product.lower.size(); ++c) {
+        const char up = product.upper[c], low = product.lower[c];
         if (low != ' ') {
             text += low;
         } else if (up != ' ') {
@@ -205,7 +249,7 @@ LiteralProduct MultiplyChain(std::string_view input) {
                 product.status = -1;
                 return product;
             }
-            running = Flatten(product.grid, product.width);
+            running = Flatten(product);
         }
     }
     return product;
