@@ -302,11 +302,14 @@ void PolyEngine::KeysOf(std::span<const PolyTerm> terms, std::vector<Key>& keys,
     largest.fill(0);
     anyNonZero = false;
     for (const PolyTerm& term : terms) {
-        keys.push_back({LinearHash(term), LetterMask(term)});
+        const std::uint32_t letters = LetterMask(term);
+        keys.push_back({LinearHash(term), letters});
         if (term.coefficient.IsZero()) continue;
         anyNonZero = true;
-        for (std::size_t k = 0; k < largest.size(); ++k)
+        for (std::uint32_t m = letters; m != 0; m &= m - 1) {
+            const auto k = static_cast<std::size_t>(std::countr_zero(m));
             largest[k] = std::max<std::uint64_t>(largest[k], term.exponents[k]);
+        }
     }
 }
 
@@ -462,10 +465,13 @@ void PolyEngine::Compact() {
 
 void PolyEngine::SortTerms() {
     // Sorting positions moves 4 bytes per step instead of a whole term.
+    // Only the letters of either term can differ, so a comparison walks those
+    // instead of every letter before the first difference.
     std::sort(order_.begin(), order_.end(), [this](std::uint32_t i, std::uint32_t j) {
         const PolyTerm& x = entries_[i];
         const PolyTerm& y = entries_[j];
-        for (std::size_t k = 0; k < x.exponents.size(); ++k) {
+        for (std::uint32_t m = entryKeys_[i].letters | entryKeys_[j].letters; m != 0; m &= m - 1) {
+            const auto k = static_cast<std::size_t>(std::countr_zero(m));
             if (x.exponents[k] != y.exponents[k]) return x.exponents[k] > y.exponents[k];
         }
         return false;
