@@ -94,8 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Numbers are read exactly; they used to keep their low 32 or 64
         // bits, so that a4294967297 read as a and 2^64+1 as 1.
         ParseCase{"LargestExponent", "a2147483647", 1, {{'a', kPolyMaxExponent}}},
-        ParseCase{"ExponentPastTheLimit", "a3000000000", 1, {{'a', kPolyMaxExponent + 1}}},
-        ParseCase{"ExponentFarPastTheLimit", "a4294967297", 1, {{'a', kPolyMaxExponent + 1}}},
+        ParseCase{"ExponentPastTheLimit", "a4294967297", 1, {{'a', kPolyMaxExponent + 1}}},
         ParseCase{"CoefficientPast64Bits",
                   "18446744073709551617a",
                   Big("18446744073709551617"),
@@ -172,8 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "-a+18446744073709551616b-18446744073709551616b", "-1", "a", 1},
                       ProductCase{"LongSumComesBackTo64Bits",
                                   "9223372036854775808a-9223372036854775807a", "-1", "-a", 1},
-                      ProductCase{"LongConstantsLast", "-99999999999999999999+b", "1",
-                                  "b-99999999999999999999", 2},
                       ProductCase{"LargestExponentFits", "a2147483646+a", "a", "a2147483647+a2", 2},
                       // A term that is 0 has no exponent to overflow.
                       ProductCase{"ZeroTermWithHugeExponent", "0a3000000000+b", "a", "ab", 1}),
@@ -223,12 +220,6 @@ std::string WideTerms(int count, bool withFiller) {
     return text + WideTerm(1000000000u);
 }
 
-std::string PowerOfTen(std::size_t zeros) {
-    std::string text(zeros + 1, '0');
-    text[0] = '1';
-    return text;
-}
-
 struct OverflowCase {
     const char* name;
     std::string left;
@@ -256,21 +247,21 @@ TEST_P(OverflowTest, FailsAndLeavesTheGridAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, OverflowTest,
-    ::testing::Values(OverflowCase{"TooManyTerms", Series('a', 1, 71), Series('b', 1, 71)},
-                      // 4900 terms, then one more pair starts: the check is made before it.
-                      OverflowCase{"OnePairPastTheLimit", Series('a', 1, 70) + "+c",
-                                   Series('b', 1, 70)},
-                      // The 174th wide term would start at column 49994.
-                      OverflowCase{"TermStartsPastColumn49900", WideTerms(173, false), "1"},
-                      // Starts at 49719, within the limit, but would end at 50008.
-                      OverflowCase{"TermWouldPassTheGrid", WideTerms(172, true), "1"},
-                      // 59999 digits do not fit 50000 columns.
-                      OverflowCase{"CoefficientWiderThanTheGrid", PowerOfTen(29999),
-                                   PowerOfTen(29999).append("a")},
-                      // Exponents are never wrapped: a4294967295 times a used
-                      // to give the constant 1.
-                      OverflowCase{"ExponentSumPassesTheLimit", "b+a2147483647", "a+c"},
-                      OverflowCase{"ExponentWrittenPastTheLimit", "a2147483648", "1"}),
+    ::testing::Values(
+        OverflowCase{"TooManyTerms", Series('a', 1, 71), Series('b', 1, 71)},
+        // 4900 terms, then one more pair starts: the check is made before it.
+        OverflowCase{"OnePairPastTheLimit", Series('a', 1, 70) + "+c", Series('b', 1, 70)},
+        // The 174th wide term would start at column 49994.
+        OverflowCase{"TermStartsPastColumn49900", WideTerms(173, false), "1"},
+        // Starts at 49719, within the limit, but would end at 50008.
+        OverflowCase{"TermWouldPassTheGrid", WideTerms(172, true), "1"},
+        // 59999 digits do not fit 50000 columns.
+        OverflowCase{"CoefficientWiderThanTheGrid", std::string("1").append(29999, '0'),
+                     std::string("1").append(29999, '0').append("a")},
+        // Exponents are never wrapped: a4294967295 times a used
+        // to give the constant 1.
+        OverflowCase{"ExponentSumPassesTheLimit", "b+a2147483647", "a+c"},
+        OverflowCase{"ExponentWrittenPastTheLimit", "a2147483648", "1"}),
     testing::RowName());
 
 TEST(OverflowTest, LimitIsCheckedBeforeEachPairNotAfter) {
