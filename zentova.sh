@@ -12,6 +12,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-charts-dev libgl-dev
     libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libgraphviz-dev
+    libgmp-dev
     fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
     xvfb xauth openbox
     qt6-translations-l10n help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev

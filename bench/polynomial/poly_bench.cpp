@@ -1,5 +1,6 @@
-// The 4900-term product (a+a2+...+a70)(b+b2+...+b70) and a chain with heavy
-// merging, each with the hashed engine and with the linear-search reference.
+// The 4900-term product (a+a2+...+a70)(b+b2+...+b70), a chain with heavy
+// merging and a long chain of short factors, each with the hashed engine and
+// with the linear-search reference.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -33,6 +34,15 @@ std::string FiveFactors() {
     return input;
 }
 
+// A thousand steps whose products stay two terms wide: what a step costs
+// beyond its own product (clearing, setting up) shows here.
+std::string LongChain() {
+    std::string input = "a+b";
+    for (int k = 0; k < 1000; ++k)
+        input += "*ab";
+    return input;
+}
+
 void BM_Product70_Engine(benchmark::State& state) {
     PolyEngine engine;
     PolyOutputGrid grid;
@@ -49,7 +59,7 @@ void BM_Product70_Literal(benchmark::State& state) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         literal::Multiply(kLeft, kRight, product);
-        benchmark::DoNotOptimize(product.grid.data());
+        benchmark::DoNotOptimize(product.lower.data());
     }
     state.counters["terms"] = product.terms;
 }
@@ -91,7 +101,29 @@ void BM_FiveFactors_Literal(benchmark::State& state) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         product = literal::MultiplyChain(input);
-        benchmark::DoNotOptimize(product.grid.data());
+        benchmark::DoNotOptimize(product.lower.data());
+    }
+    state.counters["terms"] = product.terms;
+}
+
+void BM_LongChain_Engine(benchmark::State& state) {
+    const std::string input = LongChain();
+    PolyEngine engine;
+    PolyProduct product;
+    for (auto _ : state) {
+        if (MultiplyChain(engine, input, product) != PolyStatus::Ok)
+            state.SkipWithError("overflow");
+        benchmark::DoNotOptimize(product.grid.Bytes().data());
+    }
+    state.counters["terms"] = product.termCount;
+}
+
+void BM_LongChain_Literal(benchmark::State& state) {
+    const std::string input = LongChain();
+    literal::LiteralProduct product;
+    for (auto _ : state) {
+        product = literal::MultiplyChain(input);
+        benchmark::DoNotOptimize(product.lower.data());
     }
     state.counters["terms"] = product.terms;
 }
@@ -104,5 +136,7 @@ BENCHMARK(BM_Merge70_Engine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Merge70_Literal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FiveFactors_Engine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FiveFactors_Literal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongChain_Engine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongChain_Literal)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -55,14 +55,16 @@ bool IsLetter(char c) {
     return c >= 'a' && c <= 'z';
 }
 
-// Decimal digits from `at`, keeping the low bits of a value too long for T.
-template <typename T>
-T ReadDigits(std::string_view text, std::size_t at) {
-    T value = 0;
+static_assert(sizeof(long) == sizeof(std::int64_t), "GMP's long must hold a 64-bit coefficient");
+
+// The exponent written from `at`; kPolyMaxExponent + 1 for any larger one.
+std::uint32_t ReadExponent(std::string_view text, std::size_t at) {
+    std::uint64_t value = 0;
     for (; at < text.size() && IsDigit(text[at]); ++at) {
-        value = static_cast<T>(value * 10u + static_cast<T>(text[at] - '0'));
+        value = value * 10u + static_cast<std::uint64_t>(text[at] - '0');
+        if (value > kPolyMaxExponent) return kPolyMaxExponent + 1;
     }
-    return value;
+    return static_cast<std::uint32_t>(value);
 }
 
 // Where the term text starting at `start` ends.
@@ -71,15 +73,6 @@ std::size_t TermEnd(std::string_view text, std::size_t start) {
     while (end < text.size() && text[end] != '+' && text[end] != '-')
         ++end;
     return end;
-}
-
-// The sum of the exponents, wrapping; a term whose sum is 0 is written as a
-// constant, with its coefficient 1 or -1 spelled out.
-bool IsConstant(const PolyTerm& term) {
-    std::uint32_t degree = 0;
-    for (std::uint32_t e : term.exponents)
-        degree += e;
-    return degree == 0;
 }
 
 // Bit k set when letter k occurs.
@@ -100,12 +93,75 @@ int DecimalLength(std::uint32_t value) {
 
 }  // namespace
 
+PolyCoefficient PolyCoefficient::FromDecimal(bool negative, std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return {};
+    digits.remove_prefix(first);
+    // 18 digits always fit; longer runs go through GMP, which settles the
+    // edge of the 64-bit range as well.
+    if (digits.size() <= 18) {
+        std::int64_t value = 0;
+        for (char d : digits)
+            value = value * 10 + (d - '0');
+        return negative ? -value : value;
+    }
+    mpz_class value(std::string(digits), 10);
+    if (negative) value = -value;
+    return PolyCoefficient(value);
+}
+
+void PolyCoefficient::Assign(const mpz_class& value) {
+    if (value.fits_slong_p()) {
+        small_ = value.get_si();
+        big_.reset();
+    } else if (big_) {
+        *big_ = value;
+    } else {
+        big_ = std::make_unique<mpz_class>(value);
+    }
+}
+
+void PolyCoefficient::SetProductSlow(const PolyCoefficient& a, const PolyCoefficient& b) {
+    Assign(a.ToBig() * b.ToBig());
+}
+
+void PolyCoefficient::AddSlow(const PolyCoefficient& b) {
+    if (big_) {
+        if (b.big_) {
+            *big_ += *b.big_;
+        } else {
+            *big_ += static_cast<long>(b.small_);
+        }
+        if (big_->fits_slong_p()) Assign(mpz_class(*big_));
+        return;
+    }
+    Assign(ToBig() + b.ToBig());
+}
+
+std::string PolyCoefficient::MagnitudeText() const {
+    if (big_) return mpz_class(abs(*big_)).get_str();
+    const std::uint64_t magnitude = small_ < 0
+                                        ? std::uint64_t{0} - static_cast<std::uint64_t>(small_)
+                                        : static_cast<std::uint64_t>(small_);
+    return std::to_string(magnitude);
+}
+
+std::string PolyCoefficient::ToString() const {
+    std::string text(IsNegative() ? 1 : 0, '-');
+    text += MagnitudeText();
+    return text;
+}
+
+char* PolyOutputGrid::Rewrite(int columns) {
+    std::fill_n(bytes_.begin(), 2 * static_cast<std::size_t>(written_), ' ');
+    written_ = std::clamp(columns, 0, kColumns);
+    return bytes_.data();
+}
+
 PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, std::uint32_t letters, bool first) {
     TermLayout layout;
-    const std::int64_t c = term.coefficient;
-    const bool negative = c < 0;
-    const std::uint64_t magnitude =
-        negative ? std::uint64_t{0} - static_cast<std::uint64_t>(c) : static_cast<std::uint64_t>(c);
+    const PolyCoefficient& c = term.coefficient;
+    const bool negative = c.IsNegative();
     auto put = [&](std::string_view text) {
         for (char ch : text)
             layout.lead[layout.leadLength++] = ch;
@@ -115,12 +171,27 @@ PolyEngine::TermLayout PolyEngine::LayOut(const PolyTerm& term, std::uint32_t le
     } else {
         put(negative ? " - " : " + ");
     }
-    if (magnitude != 1 || IsConstant(term)) {
-        char* end = layout.lead + layout.leadLength;
-        end = std::to_chars(end, layout.lead + sizeof layout.lead, magnitude).ptr;
-        layout.leadLength = static_cast<int>(end - layout.lead);
+    // A term is a constant when no letter occurs: only then is 1 spelled out.
+    bool constant = true;
+    for (std::uint32_t m = letters; m != 0; m &= m - 1) {
+        if (term.exponents[static_cast<std::size_t>(std::countr_zero(m))] != 0) constant = false;
     }
-    layout.width = layout.leadLength;
+    int digits = 0;
+    if (!c.IsUnit() || constant) {
+        if (c.IsSmall()) {
+            const std::int64_t v = c.Small();
+            const std::uint64_t magnitude = v < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(v)
+                                                  : static_cast<std::uint64_t>(v);
+            char* end = layout.lead + layout.leadLength;
+            end = std::to_chars(end, layout.lead + sizeof layout.lead, magnitude).ptr;
+            layout.leadLength = static_cast<int>(end - layout.lead);
+        } else {
+            layout.longDigits = static_cast<int>(longDigits_.size());
+            longDigits_.push_back(c.MagnitudeText());
+            digits = static_cast<int>(longDigits_.back().size());
+        }
+    }
+    layout.width = layout.leadLength + digits;
     layout.letters = letters;
     for (std::uint32_t m = letters; m != 0; m &= m - 1) {
         const std::uint32_t e = term.exponents[static_cast<std::size_t>(std::countr_zero(m))];
@@ -148,9 +219,11 @@ PolyTerm ParseTerm(std::string_view s) {
     } else if (!secondIsDigit && s[0] == '+') {
         term.coefficient = 1;
     } else if (IsDigit(s[0]) || s[0] == '+' || s[0] == '-') {
-        const bool minus = s[0] == '-';
-        const auto digits = ReadDigits<std::uint64_t>(s, IsDigit(s[0]) ? 0 : 1);
-        term.coefficient = static_cast<std::int64_t>(minus ? std::uint64_t{0} - digits : digits);
+        const std::size_t from = IsDigit(s[0]) ? 0 : 1;
+        std::size_t to = from;
+        while (to < s.size() && IsDigit(s[to]))
+            ++to;
+        term.coefficient = PolyCoefficient::FromDecimal(s[0] == '-', s.substr(from, to - from));
     } else {
         term.coefficient = 1;
     }
@@ -158,7 +231,7 @@ PolyTerm ParseTerm(std::string_view s) {
         if (!IsLetter(s[i])) continue;
         const std::size_t letter = static_cast<std::size_t>(s[i] - 'a');
         const bool hasDigits = i + 1 < s.size() && IsDigit(s[i + 1]);
-        term.exponents[letter] = hasDigits ? ReadDigits<std::uint32_t>(s, i + 1) : 1u;
+        term.exponents[letter] = hasDigits ? ReadExponent(s, i + 1) : 1u;
     }
     return term;
 }
@@ -195,6 +268,7 @@ PolyEngine::PolyEngine() {
     entryKeys_.reserve(kEntryLimit);
     order_.reserve(kEntryLimit);
     slots_.assign(kSlotCount, kEmpty);
+    touched_.reserve(kSlotCount);
     layouts_.reserve(kEntryLimit);
 }
 
@@ -222,25 +296,58 @@ PolyStatus PolyEngine::MultiplyPolynomialTexts(std::string_view left, std::strin
     return FormatTerms(grid);
 }
 
-void PolyEngine::KeysOf(std::span<const PolyTerm> terms, std::vector<Key>& keys) {
+void PolyEngine::KeysOf(std::span<const PolyTerm> terms, std::vector<Key>& keys,
+                        std::array<std::uint64_t, kPolyLetterCount>& largest, bool& anyNonZero) {
     keys.clear();
-    for (const PolyTerm& term : terms)
-        keys.push_back({LinearHash(term), LetterMask(term)});
+    largest.fill(0);
+    anyNonZero = false;
+    for (const PolyTerm& term : terms) {
+        const std::uint32_t letters = LetterMask(term);
+        keys.push_back({LinearHash(term), letters});
+        if (term.coefficient.IsZero()) continue;
+        anyNonZero = true;
+        for (std::uint32_t m = letters; m != 0; m &= m - 1) {
+            const auto k = static_cast<std::size_t>(std::countr_zero(m));
+            largest[k] = std::max<std::uint64_t>(largest[k], term.exponents[k]);
+        }
+    }
 }
 
 void PolyEngine::ClearProduct() {
     entries_.clear();
     entryKeys_.clear();
     order_.clear();
-    std::fill(slots_.begin(), slots_.end(), kEmpty);
+    ResetIndex();
     live_ = 0;
+}
+
+void PolyEngine::ResetIndex() {
+    // Resetting slot by slot pays only while few slots were used.
+    if (touched_.size() > kSlotCount / 8) {
+        std::fill(slots_.begin(), slots_.end(), kEmpty);
+    } else {
+        for (std::uint32_t slot : touched_)
+            slots_[slot] = kEmpty;
+    }
+    touched_.clear();
 }
 
 PolyStatus PolyEngine::MultiplyTerms(std::span<const PolyTerm> left,
                                      std::span<const PolyTerm> right, const TaskControl* control) {
     ClearProduct();
-    KeysOf(left, left_.keys);
-    KeysOf(right, right_.keys);
+    std::array<std::uint64_t, kPolyLetterCount> largestLeft, largestRight;
+    bool anyLeft = false, anyRight = false;
+    KeysOf(left, left_.keys, largestLeft, anyLeft);
+    KeysOf(right, right_.keys, largestRight, anyRight);
+    // Every pair is formed, and a product of coefficients other than 0 is not
+    // 0: when the largest exponents of a letter add up past the limit, the
+    // pair that holds them would give a term whose exponent does not fit.
+    // Finding it here keeps the check out of the loop over the pairs.
+    if (anyLeft && anyRight) {
+        for (std::size_t k = 0; k < largestLeft.size(); ++k) {
+            if (largestLeft[k] + largestRight[k] > kPolyMaxExponent) return PolyStatus::Overflow;
+        }
+    }
 
     StopPoll stopRequested(control, kStopPollInterval);
     for (std::size_t i = 0; i < left.size(); ++i) {
@@ -252,7 +359,8 @@ PolyStatus PolyEngine::MultiplyTerms(std::span<const PolyTerm> left,
             Merge(left[i], right[j], {kp.hash + kq.hash, kp.letters | kq.letters});
         }
     }
-    Compact();
+    // The index is not needed any more; the next product resets it.
+    DropCancelled();
     for (std::size_t e = 0; e < entries_.size(); ++e)
         order_.push_back(static_cast<std::uint32_t>(e));
     return PolyStatus::Ok;
@@ -265,15 +373,30 @@ std::size_t PolyEngine::FreeSlot(std::uint32_t hash) const {
     return slot;
 }
 
+inline void PolyEngine::Occupy(std::size_t slot, std::int32_t entry) {
+    if (slots_[slot] == kEmpty) touched_.push_back(static_cast<std::uint32_t>(slot));
+    slots_[slot] = entry;
+}
+
 void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, Key key) {
     const std::uint32_t hash = key.hash;
-    const auto coefficient = static_cast<std::int64_t>(static_cast<std::uint64_t>(p.coefficient) *
-                                                       static_cast<std::uint64_t>(q.coefficient));
-    if (coefficient == 0) return;
-    PolyTerm t;
-    t.coefficient = coefficient;
+    // Small coefficients take one checked multiplication; the exact product
+    // is formed only when it does not fit.
+    std::int64_t small = 0;
+    const bool isSmall =
+        p.coefficient.IsSmall() && q.coefficient.IsSmall() &&
+        !__builtin_mul_overflow(p.coefficient.Small(), q.coefficient.Small(), &small);
+    PolyCoefficient big;
+    if (isSmall) {
+        if (small == 0) return;
+    } else {
+        big.SetProduct(p.coefficient, q.coefficient);
+        if (big.IsZero()) return;
+    }
+    // No sum passes kPolyMaxExponent: MultiplyTerms refused such factors.
+    std::array<std::uint32_t, kPolyLetterCount> exponents;
     for (int k = 0; k < kPolyLetterCount; ++k)
-        t.exponents[k] = p.exponents[k] + q.exponents[k];
+        exponents[k] = p.exponents[k] + q.exponents[k];
 
     // Entries plus cancelled markers never exceed kEntryLimit, half the
     // index, so the probe always meets an empty slot.
@@ -287,12 +410,14 @@ void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, Key key) {
             continue;
         }
         const auto e = static_cast<std::size_t>(entry);
-        if (entryKeys_[e].hash != hash || entries_[e].exponents != t.exponents) continue;
-        PolyTerm& found = entries_[e];
-        found.coefficient =
-            static_cast<std::int64_t>(static_cast<std::uint64_t>(found.coefficient) +
-                                      static_cast<std::uint64_t>(coefficient));
-        if (found.coefficient == 0) {
+        if (entryKeys_[e].hash != hash || entries_[e].exponents != exponents) continue;
+        PolyCoefficient& found = entries_[e].coefficient;
+        if (isSmall) {
+            found.Add(PolyCoefficient(small));
+        } else {
+            found.Add(big);
+        }
+        if (found.IsZero()) {
             slots_[slot] = kDeleted;
             --live_;
         }
@@ -303,37 +428,51 @@ void PolyEngine::Merge(const PolyTerm& p, const PolyTerm& q, Key key) {
         Compact();
         slot = FreeSlot(hash);
     }
-    slots_[slot] = static_cast<std::int32_t>(entries_.size());
-    entries_.push_back(t);
+    Occupy(slot, static_cast<std::int32_t>(entries_.size()));
+    PolyTerm& t = entries_.emplace_back();
+    if (isSmall) {
+        t.coefficient = PolyCoefficient(small);
+    } else {
+        t.coefficient = std::move(big);
+    }
+    t.exponents = exponents;
     entryKeys_.push_back(key);
     ++live_;
 }
 
-void PolyEngine::Compact() {
+void PolyEngine::DropCancelled() {
+    if (static_cast<std::size_t>(live_) == entries_.size()) return;  // nothing cancelled
     std::size_t kept = 0;
     for (std::size_t e = 0; e < entries_.size(); ++e) {
-        if (entries_[e].coefficient == 0) continue;
-        entries_[kept] = entries_[e];
-        entryKeys_[kept] = entryKeys_[e];
+        if (entries_[e].coefficient.IsZero()) continue;
+        if (kept != e) {
+            entries_[kept] = std::move(entries_[e]);
+            entryKeys_[kept] = entryKeys_[e];
+        }
         ++kept;
     }
     entries_.resize(kept);
     entryKeys_.resize(kept);
-    std::fill(slots_.begin(), slots_.end(), kEmpty);
-    for (std::size_t e = 0; e < kept; ++e) {
-        slots_[FreeSlot(entryKeys_[e].hash)] = static_cast<std::int32_t>(e);
+}
+
+void PolyEngine::Compact() {
+    DropCancelled();
+    ResetIndex();
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+        Occupy(FreeSlot(entryKeys_[e].hash), static_cast<std::int32_t>(e));
     }
 }
 
 void PolyEngine::SortTerms() {
     // Sorting positions moves 4 bytes per step instead of a whole term.
+    // Only the letters of either term can differ, so a comparison walks those
+    // instead of every letter before the first difference.
     std::sort(order_.begin(), order_.end(), [this](std::uint32_t i, std::uint32_t j) {
         const PolyTerm& x = entries_[i];
         const PolyTerm& y = entries_[j];
-        for (std::size_t k = 0; k < x.exponents.size(); ++k) {
-            const auto a = static_cast<std::int32_t>(x.exponents[k]);
-            const auto b = static_cast<std::int32_t>(y.exponents[k]);
-            if (a != b) return a > b;
+        for (std::uint32_t m = entryKeys_[i].letters | entryKeys_[j].letters; m != 0; m &= m - 1) {
+            const auto k = static_cast<std::size_t>(std::countr_zero(m));
+            if (x.exponents[k] != y.exponents[k]) return x.exponents[k] > y.exponents[k];
         }
         return false;
     });
@@ -342,6 +481,7 @@ void PolyEngine::SortTerms() {
 PolyStatus PolyEngine::FormatTerms(PolyOutputGrid& grid) {
     // Measure first, so that an overflow leaves the caller's grid as it was.
     layouts_.clear();
+    longDigits_.clear();
     int column = 0;
     for (std::uint32_t e : order_) {
         if (column > kLastTermStart) return PolyStatus::Overflow;
@@ -352,14 +492,17 @@ PolyStatus PolyEngine::FormatTerms(PolyOutputGrid& grid) {
         column += layouts_.back().width;
     }
 
-    grid.Clear();
-    char* const bytes = grid.Bytes().data();
+    char* const bytes = grid.Rewrite(column);
     column = 0;
     for (std::size_t n = 0; n < order_.size(); ++n) {
         const PolyTerm& term = entries_[order_[n]];
         const TermLayout& layout = layouts_[n];
         for (int k = 0; k < layout.leadLength; ++k)
             bytes[2 * column++ + 1] = layout.lead[k];
+        if (layout.longDigits >= 0) {
+            for (char d : longDigits_[static_cast<std::size_t>(layout.longDigits)])
+                bytes[2 * column++ + 1] = d;
+        }
         for (std::uint32_t m = layout.letters; m != 0; m &= m - 1) {
             const int letter = std::countr_zero(m);
             const std::uint32_t e = term.exponents[static_cast<std::size_t>(letter)];

@@ -48,7 +48,7 @@ PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct
 
     TaskProgress progress(control, factors.size() - 1);
     if (progress.Stopped()) return PolyStatus::Stopped;
-    PolyOutputGrid work;
+    PolyOutputGrid& work = engine.ChainGrid();
     std::string running(factors.front());
     for (std::size_t k = 1; k < factors.size(); ++k) {
         const PolyStatus status =
@@ -60,7 +60,9 @@ PolyStatus MultiplyChain(PolyEngine& engine, std::string_view input, PolyProduct
             running = GridToPlainText(work, engine.UsedWidth());
         }
     }
-    result.grid = std::move(work);
+    // The result's old grid becomes the next chain's work grid; it is
+    // blanked only as far as it was written.
+    result.grid.swap(work);
     result.width = engine.UsedWidth();
     result.termCount = engine.TermCount();
     return PolyStatus::Ok;

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct ParseCase {
     const char* name;
     const char* text;
-    std::int64_t coefficient;
+    PolyCoefficient coefficient;
     std::vector<std::pair<char, std::uint32_t>> exponents;  // the others are 0
 };
 
@@ -73,6 +73,10 @@ TEST_P(ParseTermTest, ReadsCoefficientAndExponents) {
 
 constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 
+PolyCoefficient Big(const char* digits) {
+    return PolyCoefficient(mpz_class(digits));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Terms, ParseTermTest,
     ::testing::Values(
@@ -87,11 +91,18 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"RepeatedLetterWithoutDigits", "a3a", 1, {{'a', 1}}},
         ParseCase{"ZeroExponentVanishes", "a0b", 1, {{'b', 1}}},
         ParseCase{"LongDigitRunsAreExponents", "x12y345", 1, {{'x', 12}, {'y', 345}}},
-        ParseCase{"ExponentKeepsLow32Bits", "a4294967297", 1, {{'a', 1}}},
-        ParseCase{"ExponentAboveSigned32", "a3000000000", 1, {{'a', 3000000000u}}},
-        ParseCase{"CoefficientKeepsLow64Bits", "18446744073709551617a", 1, {{'a', 1}}},
+        // Numbers are read exactly; they used to keep their low 32 or 64
+        // bits, so that a4294967297 read as a and 2^64+1 as 1.
+        ParseCase{"LargestExponent", "a2147483647", 1, {{'a', kPolyMaxExponent}}},
+        ParseCase{"ExponentPastTheLimit", "a4294967297", 1, {{'a', kPolyMaxExponent + 1}}},
+        ParseCase{"CoefficientPast64Bits",
+                  "18446744073709551617a",
+                  Big("18446744073709551617"),
+                  {{'a', 1}}},
         ParseCase{"MostNegativeCoefficient", "-9223372036854775808", kMin64, {}},
-        ParseCase{"CoefficientJustPastSigned", "9223372036854775808", kMin64, {}},
+        ParseCase{
+            "CoefficientJustPastSigned", "9223372036854775808", Big("9223372036854775808"), {}},
+        ParseCase{"LeadingZerosFit", "-0000000000000000000000012", -12, {}},
         // Characters that the input checks reject first still parse safely.
         ParseCase{"ForeignCharactersIgnored", "2A(b", 2, {{'b', 1}}}),
     testing::RowName());
@@ -147,16 +158,22 @@ INSTANTIATE_TEST_SUITE_P(
                       ProductCase{"LikeTermsCombine", "a+a", "1", "2a", 1},
                       ProductCase{"ConstantsLast", "1+b+a", "1", "a+b+1", 3},
                       ProductCase{"LaterConstantMinusOne", "a-1", "1", "a-1", 2},
-                      ProductCase{"CoefficientWraps", "9223372036854775807a", "2", "-2a", 1},
+                      // Exact coefficients; these used to wrap to -2a and -4a.
+                      ProductCase{"CoefficientPasses64Bits", "9223372036854775807a", "2",
+                                  "18446744073709551614a", 1},
                       ProductCase{"MostNegativeMagnitude", "-9223372036854775808a", "1",
                                   "-9223372036854775808a", 1},
                       ProductCase{"MostNegativeLater", "a-9223372036854775808b", "1",
                                   "a-9223372036854775808b", 2},
-                      ProductCase{"SumWrapsToZeroAndCancels",
-                                  "9223372036854775807a+9223372036854775807a", "2", "-4a", 1},
-                      ProductCase{"ExponentWrapsToConstant", "a4294967295", "a", "1", 1},
-                      // Exponents compare as signed numbers: 3000000000 is negative.
-                      ProductCase{"ExponentSortsSigned", "a3000000000+a", "1", "a+a3000000000", 2}),
+                      ProductCase{"SumPasses64Bits", "9223372036854775807a+9223372036854775807a",
+                                  "2", "36893488147419103228a", 1},
+                      ProductCase{"LongSumsCancel",
+                                  "-a+18446744073709551616b-18446744073709551616b", "-1", "a", 1},
+                      ProductCase{"LongSumComesBackTo64Bits",
+                                  "9223372036854775808a-9223372036854775807a", "-1", "-a", 1},
+                      ProductCase{"LargestExponentFits", "a2147483646+a", "a", "a2147483647+a2", 2},
+                      // A term that is 0 has no exponent to overflow.
+                      ProductCase{"ZeroTermWithHugeExponent", "0a3000000000+b", "a", "ab", 1}),
     testing::RowName());
 
 TEST(MultiplyTest, FourThousandNineHundredTermsPrintInOrder) {
@@ -230,14 +247,21 @@ TEST_P(OverflowTest, FailsAndLeavesTheGridAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, OverflowTest,
-    ::testing::Values(OverflowCase{"TooManyTerms", Series('a', 1, 71), Series('b', 1, 71)},
-                      // 4900 terms, then one more pair starts: the check is made before it.
-                      OverflowCase{"OnePairPastTheLimit", Series('a', 1, 70) + "+c",
-                                   Series('b', 1, 70)},
-                      // The 174th wide term would start at column 49994.
-                      OverflowCase{"TermStartsPastColumn49900", WideTerms(173, false), "1"},
-                      // Starts at 49719, within the limit, but would end at 50008.
-                      OverflowCase{"TermWouldPassTheGrid", WideTerms(172, true), "1"}),
+    ::testing::Values(
+        OverflowCase{"TooManyTerms", Series('a', 1, 71), Series('b', 1, 71)},
+        // 4900 terms, then one more pair starts: the check is made before it.
+        OverflowCase{"OnePairPastTheLimit", Series('a', 1, 70) + "+c", Series('b', 1, 70)},
+        // The 174th wide term would start at column 49994.
+        OverflowCase{"TermStartsPastColumn49900", WideTerms(173, false), "1"},
+        // Starts at 49719, within the limit, but would end at 50008.
+        OverflowCase{"TermWouldPassTheGrid", WideTerms(172, true), "1"},
+        // 59999 digits do not fit 50000 columns.
+        OverflowCase{"CoefficientWiderThanTheGrid", std::string("1").append(29999, '0'),
+                     std::string("1").append(29999, '0').append("a")},
+        // Exponents are never wrapped: a4294967295 times a used
+        // to give the constant 1.
+        OverflowCase{"ExponentSumPassesTheLimit", "b+a2147483647", "a+c"},
+        OverflowCase{"ExponentWrittenPastTheLimit", "a2147483648", "1"}),
     testing::RowName());
 
 TEST(OverflowTest, LimitIsCheckedBeforeEachPairNotAfter) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/stop_timing.h"
 #include "support/table.h"
@@ -24,6 +25,50 @@ std::string Series(char letter, int from, int to) {
 // then a1000 to a2121 (8 each), a100 (7) and a10 (6).
 std::string Exactly9000Columns() {
     return "a2000000000+" + Series('a', 1000, 2121) + "+a100+a10";
+}
+
+// 10^zeros times 10^zeros: a product of 2 * zeros + 1 columns.
+std::string SquareOfPowerOfTen(std::size_t zeros) {
+    return std::string("1").append(zeros, '0').append("*1").append(zeros, '0');
+}
+
+std::string Repeated(const std::string& factor, int times) {
+    std::string input = factor;
+    for (int k = 1; k < times; ++k)
+        input.append("*").append(factor);
+    return input;
+}
+
+// (a+b)^n or (a-b)^n as plain text, its coefficients from Pascal's triangle
+// added up digit by digit: a reference that shares nothing with the engine.
+std::string BinomialText(int n, bool minus) {
+    std::vector<std::string> row{"1"};
+    for (int k = 1; k <= n; ++k) {
+        std::vector<std::string> next{"1"};
+        for (std::size_t i = 1; i < row.size(); ++i) {
+            const std::string &x = row[i - 1], &y = row[i];
+            std::string sum;
+            for (std::size_t d = 0, carry = 0; d < x.size() || d < y.size() || carry; ++d) {
+                carry += (d < x.size() ? x[x.size() - 1 - d] - '0' : 0) +
+                         (d < y.size() ? y[y.size() - 1 - d] - '0' : 0);
+                sum.insert(sum.begin(), static_cast<char>('0' + carry % 10));
+                carry /= 10;
+            }
+            next.push_back(sum);
+        }
+        next.push_back("1");
+        row = next;
+    }
+    std::string text;
+    for (int i = 0; i <= n; ++i) {
+        if (i > 0) text += minus && i % 2 == 1 ? '-' : '+';
+        if (i > 0 && i < n) text += row[static_cast<std::size_t>(i)];
+        if (n - i > 0) text += 'a';
+        if (n - i > 1) text += std::to_string(n - i);
+        if (i > 0) text += 'b';
+        if (i > 1) text += std::to_string(i);
+    }
+    return text;
 }
 
 // --- input checks ------------------------------------------------------------
@@ -140,8 +185,30 @@ INSTANTIATE_TEST_SUITE_P(
                   PolyStatus::Overflow, "", 0},
         ChainCase{"IntermediateExactly9000", Exactly9000Columns() + "*1*0", PolyStatus::Ok, "", 0},
         ChainCase{"Intermediate9005", Exactly9000Columns() + "+a2*1*0", PolyStatus::Overflow, "",
-                  0}),
+                  0},
+        // Every digit of a long coefficient counts towards the 9000 columns.
+        ChainCase{"LongCoefficientFits", SquareOfPowerOfTen(4499) + "*0", PolyStatus::Ok, "", 0},
+        ChainCase{"LongCoefficientTooWide", SquareOfPowerOfTen(4500) + "*0", PolyStatus::Overflow,
+                  "", 0},
+        // Exact coefficients where they used to wrap to negative ones or to an
+        // empty product.
+        ChainCase{"Binomial70", Repeated("a+b", 70), PolyStatus::Ok, BinomialText(70, false), 71},
+        ChainCase{"AlternatingBinomial70", Repeated("a-b", 70), PolyStatus::Ok,
+                  BinomialText(70, true), 71},
+        ChainCase{"TwoToThe63", Repeated("x1+x1", 63), PolyStatus::Ok, "9223372036854775808x63",
+                  1}),
     testing::RowName());
+
+TEST(ChainTest, Binomial200FromTwoHalvesReadsBack) {
+    PolyEngine engine;
+    PolyOutputGrid grid, again;
+    const std::string half = BinomialText(100, false), whole = BinomialText(200, false);
+    ASSERT_EQ(engine.MultiplyPolynomialTexts(half, half, grid), PolyStatus::Ok);
+    EXPECT_EQ(GridToPlainText(grid, engine.UsedWidth()), whole);
+    EXPECT_EQ(engine.TermCount(), 201);
+    ASSERT_EQ(engine.MultiplyPolynomialTexts(whole, "1", again), PolyStatus::Ok);
+    EXPECT_EQ(again, grid);
+}
 
 TEST(ChainTest, Exactly9000ColumnsHelperIsThatWide) {
     PolyEngine engine;

@@ -12,15 +12,33 @@ bool Digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::uint64_t DecimalPrefix(const std::string& s, std::size_t from) {
-    std::uint64_t value = 0;
+std::string DecimalPrefix(const std::string& s, std::size_t from) {
+    std::string digits;
     while (from < s.size() && Digit(s[from]))
-        value = value * 10 + std::uint64_t(s[from++] - '0');
-    return value;
+        digits += s[from++];
+    return digits;
 }
 
-std::int32_t Signed(std::uint32_t e) {
-    return static_cast<std::int32_t>(e);
+// Coefficients are exact integers and exponents run from 0 to
+// kPolyMaxExponent; the wrapping 64- and 32-bit arithmetic of earlier
+// versions gave wrong products that looked right.
+// Into an existing integer, so that small values allocate nothing.
+void Exact(const PolyCoefficient& c, mpz_class& into) {
+    if (c.IsSmall()) {
+        into = static_cast<long>(c.Small());
+    } else {
+        into = c.ToBig();
+    }
+}
+
+// A digest of the exponents. The linear search below runs over the digests
+// and compares the exponents only where they match: the same search, the
+// same first match, without reading 120 bytes per table entry.
+std::uint64_t Digest(const PolyTerm& t) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (std::uint32_t e : t.exponents)
+        h = (h ^ e) * 1099511628211ull;
+    return h;
 }
 
 }  // namespace
@@ -47,9 +65,15 @@ PolyTerm ParseTermText(const std::string& s) {
     } else if (!secondDigit && s[0] == '+') {
         t.coefficient = 1;
     } else if (Digit(s[0]) || s[0] == '+' || s[0] == '-') {
-        std::uint64_t magnitude = DecimalPrefix(s, Digit(s[0]) ? 0 : 1);
-        if (s[0] == '-') magnitude = ~magnitude + 1;
-        t.coefficient = static_cast<std::int64_t>(magnitude);
+        const std::string digits = DecimalPrefix(s, Digit(s[0]) ? 0 : 1);
+        mpz_class value;
+        if (digits.size() <= 18) {
+            value = std::stol(digits);
+        } else {
+            value.set_str(digits, 10);
+        }
+        if (s[0] == '-') value = -value;
+        t.coefficient = PolyCoefficient(value);
     } else {
         t.coefficient = 1;
     }
@@ -57,7 +81,13 @@ PolyTerm ParseTermText(const std::string& s) {
         if (s[i] < 'a' || s[i] > 'z') continue;
         std::uint32_t e = 1;
         if (i + 1 < s.size() && Digit(s[i + 1])) {
-            e = static_cast<std::uint32_t>(DecimalPrefix(s, i + 1) & 0xFFFFFFFFu);
+            // An exponent past the limit reads as one past it, and refuses
+            // every product (it used to keep its low 32 bits).
+            const std::string digits = DecimalPrefix(s, i + 1);
+            const std::size_t first = std::min(digits.find_first_not_of('0'), digits.size());
+            e = digits.size() - first > 10 ? kPolyMaxExponent + 1
+                                           : std::uint32_t(std::min<unsigned long long>(
+                                                 std::stoull(digits), kPolyMaxExponent + 1ull));
         }
         t.exponents[static_cast<std::size_t>(s[i] - 'a')] = e;
     }
@@ -67,26 +97,39 @@ PolyTerm ParseTermText(const std::string& s) {
 int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm>& right,
                    std::vector<PolyTerm>& table) {
     table.clear();
+    std::vector<std::uint64_t> digests;
+    mpz_class x, y, c;
     for (const PolyTerm& p : left) {
+        Exact(p.coefficient, x);
         for (const PolyTerm& q : right) {
             if (table.size() > 4900) return -1;
+            Exact(q.coefficient, y);
+            c = x * y;
+            if (c == 0) continue;
             PolyTerm t;
-            t.coefficient = static_cast<std::int64_t>(std::uint64_t(p.coefficient) *
-                                                      std::uint64_t(q.coefficient));
-            for (int k = 0; k < 26; ++k)
+            t.coefficient = PolyCoefficient(c);
+            for (int k = 0; k < 26; ++k) {
+                // A term whose exponent would not fit is an overflow, not a
+                // wrapped exponent.
+                if (std::uint64_t(p.exponents[k]) + q.exponents[k] > kPolyMaxExponent) return -1;
                 t.exponents[k] = p.exponents[k] + q.exponents[k];
-            if (t.coefficient == 0) continue;
+            }
+            const std::uint64_t digest = Digest(t);
             std::size_t found = 0;
-            while (found < table.size() && table[found].exponents != t.exponents)
+            while (found < table.size() &&
+                   (digests[found] != digest || table[found].exponents != t.exponents))
                 ++found;
             if (found == table.size()) {
                 table.push_back(t);
+                digests.push_back(digest);
                 continue;
             }
-            table[found].coefficient = static_cast<std::int64_t>(
-                std::uint64_t(table[found].coefficient) + std::uint64_t(t.coefficient));
-            if (table[found].coefficient == 0) {
+            Exact(table[found].coefficient, y);
+            y += c;
+            table[found].coefficient = PolyCoefficient(y);
+            if (table[found].coefficient.IsZero()) {
                 table.erase(table.begin() + static_cast<std::ptrdiff_t>(found));
+                digests.erase(digests.begin() + static_cast<std::ptrdiff_t>(found));
             }
         }
     }
@@ -106,54 +149,40 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
         product.status = -1;
         return;
     }
-    std::vector<PolyTerm> sorted = product.table;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const PolyTerm& x, const PolyTerm& y) {
-        std::array<std::int32_t, 26> a, b;
-        for (int k = 0; k < 26; ++k) {
-            a[k] = Signed(x.exponents[k]);
-            b[k] = Signed(y.exponents[k]);
-        }
-        return a > b;
-    });
+    // Exponent lists are distinct, so any sort gives the one order; sorting
+    // pointers moves 8 bytes instead of a term.
+    std::vector<const PolyTerm*> order;
+    for (const PolyTerm& t : product.table)
+        order.push_back(&t);
+    std::sort(order.begin(), order.end(),
+              [](const PolyTerm* x, const PolyTerm* y) { return x->exponents > y->exponents; });
 
-    std::vector<char> grid(100000, ' ');
+    std::string upperRow, lowerRow;
     int c = 0;
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
+    for (std::size_t i = 0; i < order.size(); ++i) {
         if (c > 49900) {
             product.status = -1;
             return;
         }
-        const PolyTerm& t = sorted[i];
-        std::int32_t degree = 0;
-        for (std::uint32_t e : t.exponents)
-            degree = Signed(std::uint32_t(degree) + e);
-        const bool constant = degree == 0;
-        const std::int64_t v = t.coefficient;
-        const unsigned long long magnitude =
-            v < 0 ? 0ull - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-        char lead[64] = "";
+        const PolyTerm& t = *order[i];
+        // A constant is a term without letters (the sum of the exponents used
+        // to be taken with wrapping, and could come to 0 for a term with
+        // letters).
+        const bool constant = std::all_of(t.exponents.begin(), t.exponents.end(),
+                                          [](std::uint32_t e) { return e == 0; });
+        mpz_class v;
+        Exact(t.coefficient, v);
+        // Every digit of the magnitude, however many (it used to be "%llu" of
+        // a 64-bit value).
+        const std::string magnitude = mpz_class(abs(v)).get_str();
+        std::string lower;
         if (i == 0) {
-            if (constant) {
-                std::snprintf(lead, sizeof lead, v > 0 ? "%llu" : "-%llu", magnitude);
-            } else if (v == 1) {
-                lead[0] = 0;
-            } else if (v == -1) {
-                std::snprintf(lead, sizeof lead, "-");
-            } else {
-                std::snprintf(lead, sizeof lead, v > 0 ? "%llu" : "-%llu", magnitude);
-            }
+            if (v < 0) lower.push_back('-');
         } else {
-            if (constant) {
-                std::snprintf(lead, sizeof lead, v > 0 ? " + %llu" : " - %llu", magnitude);
-            } else if (v == 1) {
-                std::snprintf(lead, sizeof lead, " + ");
-            } else if (v == -1) {
-                std::snprintf(lead, sizeof lead, " - ");
-            } else {
-                std::snprintf(lead, sizeof lead, v > 0 ? " + %llu" : " - %llu", magnitude);
-            }
+            lower.append(v > 0 ? " + " : " - ");
         }
-        std::string lower = lead, upper(lower.size(), ' ');
+        if (constant || (v != 1 && v != -1)) lower.append(magnitude);
+        std::string upper(lower.size(), ' ');
         for (int k = 0; k < 26; ++k) {
             const std::uint32_t e = t.exponents[k];
             if (e == 0) continue;
@@ -170,21 +199,30 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
             product.status = -1;
             return;
         }
-        for (std::size_t k = 0; k < lower.size(); ++k, ++c) {
-            grid[2 * std::size_t(c)] = upper[k];
-            grid[2 * std::size_t(c) + 1] = lower[k];
-        }
+        upperRow += upper;
+        lowerRow += lower;
+        c += static_cast<int>(lower.size());
     }
     product.status = 0;
-    product.grid = grid;
+    product.upper = std::move(upperRow);
+    product.lower = std::move(lowerRow);
     product.width = c;
-    product.terms = static_cast<int>(sorted.size());
+    product.terms = static_cast<int>(order.size());
 }
 
-std::string Flatten(const std::vector<char>& grid, int width) {
+std::vector<char> LiteralProduct::Grid() const {
+    std::vector<char> grid(100000, ' ');
+    for (std::size_t c = 0; c < lower.size(); ++c) {
+        grid[2 * c] = upper[c];
+        grid[2 * c + 1] = lower[c];
+    }
+    return grid;
+}
+
+std::string Flatten(const LiteralProduct& product) {
     std::string text;
-    for (int c = 0; c < width; ++c) {
-        const char up = grid[2 * std::size_t(c)], low = grid[2 * std::size_t(c) + 1];
+    for (std::size_t c = 0; c < product.lower.size(); ++c) {
+        const char up = product.upper[c], low = product.lower[c];
         if (low != ' ') {
             text += low;
         } else if (up != ' ') {
@@ -214,7 +252,7 @@ LiteralProduct MultiplyChain(std::string_view input) {
                 product.status = -1;
                 return product;
             }
-            running = Flatten(product.grid, product.width);
+            running = Flatten(product);
         }
     }
     return product;

@@ -16,10 +16,15 @@ namespace zentova::literal {
 
 struct LiteralProduct {
     int status = 0;  // 0 on success, -1 on overflow
-    std::vector<char> grid = std::vector<char>(100000, ' ');
+    // The two rows of the layout over its width; the rest of the grid is
+    // blank.
+    std::string upper, lower;
     int width = 0;
     int terms = 0;
     std::vector<PolyTerm> table;  // after merging, before ordering
+
+    // The whole 2 x 50000 grid, column by column.
+    std::vector<char> Grid() const;
 };
 
 std::vector<std::string> SplitTermTexts(std::string_view text);
@@ -30,7 +35,7 @@ PolyTerm ParseTermText(const std::string& s);
 int MultiplyTables(const std::vector<PolyTerm>& left, const std::vector<PolyTerm>& right,
                    std::vector<PolyTerm>& table);
 
-// One multiplication: split, parse, merge, order, lay out. The grid is
+// One multiplication: split, parse, merge, order, lay out. The rows are
 // written only on success.
 void Multiply(std::string_view left, std::string_view right, LiteralProduct& product);
 
@@ -38,6 +43,6 @@ void Multiply(std::string_view left, std::string_view right, LiteralProduct& pro
 // multiplied by 1.
 LiteralProduct MultiplyChain(std::string_view input);
 
-std::string Flatten(const std::vector<char>& grid, int width);
+std::string Flatten(const LiteralProduct& product);
 
 }  // namespace zentova::literal
