@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <map>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli_support.h"
@@ -62,18 +64,51 @@ std::vector<std::string> NormalizeArguments(CLI::App& app, const std::vector<std
     return options;
 }
 
-}  // namespace
+using AddCommands = void (*)(CLI::App&, Context&);
+constexpr AddCommands kCommandGroups[] = {AddExpressionCommands, AddLinalgCommands,
+                                          AddPolynomialCommands, AddGraphCommands,
+                                          AddLogicCommands,      AddDataCommands};
 
-int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
+struct CommandGroup {
+    AddCommands add;
+    std::string name;  // the command's own name, when it was called by an alias
+};
+
+// The group that registers each command name, learnt once from the groups
+// themselves so that no list of names can fall out of step with them.
+const CommandGroup* GroupOf(const std::string& name) {
+    static const std::map<std::string, CommandGroup> groups = [] {
+        std::map<std::string, CommandGroup> found;
+        std::istringstream in;
+        std::ostringstream out;
+        Context scratch{out, out, in};
+        for (const AddCommands add : kCommandGroups) {
+            CLI::App app;
+            add(app, scratch);
+            for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
+                found.emplace(sub->get_name(), CommandGroup{add, sub->get_name()});
+                for (const std::string& alias : sub->get_aliases())
+                    found.emplace(alias, CommandGroup{add, sub->get_name()});
+            }
+        }
+        return found;
+    }();
+    const auto at = groups.find(name);
+    return at == groups.end() ? nullptr : &at->second;
+}
+
+void NoCommands(CLI::App&, Context&) {}
+
+int Run(const std::vector<std::string>& arguments, Context& context, AddCommands only) {
     CLI::App app{"Zentova 计算器的命令行：不开窗口运行每一个工具。", "zentova-cli"};
     app.set_version_flag("--version", std::string("zentova-cli ") + ZENTOVA_VERSION);
     app.require_subcommand(1);
-    AddExpressionCommands(app, context);
-    AddLinalgCommands(app, context);
-    AddPolynomialCommands(app, context);
-    AddGraphCommands(app, context);
-    AddLogicCommands(app, context);
-    AddDataCommands(app, context);
+    if (only != nullptr) {
+        only(app, context);
+    } else {
+        for (const AddCommands add : kCommandGroups)
+            add(app, context);
+    }
 
     std::vector<std::string> args = NormalizeArguments(app, arguments);
     std::reverse(args.begin(), args.end());  // the parser takes them back to front
@@ -94,6 +129,37 @@ int RunCommandLine(const std::vector<std::string>& arguments, Context& context) 
     }
     context.out.flush();
     return context.exitCode;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
+    // Building the parser of every command costs far more than most commands
+    // do. A command named first is parsed as it would be among all of them:
+    // it sees only the program's own options and its own subcommands, and
+    // words after it never reach a sibling. Words none of which is an option
+    // and the first of which is no command are refused alike by any parser.
+    // Anything else (an option before the command, nothing) gets the whole
+    // parser, whose help and messages list every command.
+    if (arguments.empty()) return Run(arguments, context, nullptr);
+    if (const CommandGroup* group = GroupOf(arguments.front())) {
+        const std::string_view before = std::exchange(context.onlyCommand, group->name);
+        const int status = Run(arguments, context, group->add);
+        context.onlyCommand = before;
+        return status;
+    }
+    for (const std::string& argument : arguments) {
+        if (argument == "--") break;
+        if (!argument.empty() && argument.front() == '-') return Run(arguments, context, nullptr);
+    }
+    return Run(arguments, context, NoCommands);
+}
+
+int RunCommandLineWithEveryCommand(const std::vector<std::string>& arguments, Context& context) {
+    const std::string_view before = std::exchange(context.onlyCommand, {});
+    const int status = Run(arguments, context, nullptr);
+    context.onlyCommand = before;
+    return status;
 }
 
 }  // namespace zentova::cli
