@@ -95,9 +95,7 @@ void AddExpressionFile(CLI::App& app, Context& context) {
             Refuse(context, content.problem);
             return;
         }
-        for (const ExpressionItem& item : content.items) {
-            context.out << item.name << '\t' << item.expression << '\n';
-        }
+        context.out << ExpressionLines(content.items);
     });
 
     auto writePath = std::make_shared<std::string>();
