@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolBar>
@@ -135,6 +136,17 @@ bool CMainFrame::event(QEvent* event) {
         Centre();
     }
     return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (int i = 0; i < view_->PageCount(); ++i) {
+        CPageBase* page = view_->Page(i);
+        if (page != nullptr && !page->MayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

@@ -42,6 +42,8 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Every page may keep the window open, for work the user would lose.
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
   private:

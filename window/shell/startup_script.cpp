@@ -206,8 +206,14 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
             }
             script.steps.push_back({kind, value});
         }
+        if (!known && !option.startsWith(QLatin1Char('-')) && script.file.isEmpty()) {
+            script.file = option;
+            continue;
+        }
         if (!known) {
-            script.error = QStringLiteral("unknown option ") + option;
+            script.error = option.startsWith(QLatin1Char('-'))
+                               ? QStringLiteral("unknown option ") + option
+                               : QStringLiteral("only one file can be opened: ") + option;
             return script;
         }
     }
