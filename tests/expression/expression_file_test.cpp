@@ -295,5 +295,24 @@ TEST(ExpressionItemFitProblem, AgreesWithTheEncoder) {
     }
 }
 
+// A name without a dot gets the type's suffix; the folder's dots do not count.
+TEST(WithExpressionFileSuffix, AddsOnlyWhereTheNameHasNone) {
+    const std::pair<const char*, const char*> kNames[] = {
+        {"list", "list.zexp"},    {"a.d/list", "a.d/list.zexp"},
+        {"list.exp", "list.exp"}, {"/tmp/公式.zexp", "/tmp/公式.zexp"},
+        {".hidden", ".hidden"},   {"folder/", "folder/"},
+    };
+    for (const auto& [path, saved] : kNames)
+        EXPECT_EQ(WithExpressionFileSuffix(path), saved) << path;
+}
+
+TEST(HasUnsavedFormulas, OnlyFormulasNoFileHas) {
+    const std::vector<ExpressionItem> saved{{"a", "1"}}, other{{"a", "2"}}, none;
+    EXPECT_FALSE(HasUnsavedFormulas(saved, saved));
+    EXPECT_TRUE(HasUnsavedFormulas(other, saved));
+    EXPECT_TRUE(HasUnsavedFormulas(saved, none));
+    EXPECT_FALSE(HasUnsavedFormulas(none, saved));  // emptied: the file still has them
+}
+
 }  // namespace
 }  // namespace zentova
