@@ -51,8 +51,8 @@ struct FaultRow {
     FileSystem system;
     int error;  // 0 when the save goes through
     Layout layout = Layout::File;
-    fs::perms mode = fs::perms(0600);  // of the list before
-    fs::perms savedMode = mode;
+    fs::perms mode = fs::perms(0600);       // of the list before
+    fs::perms savedMode = fs::perms(0600);  // after
 };
 
 // A listed access control list that cannot be set on the new file.
@@ -93,51 +93,37 @@ class SaveFault : public ::testing::TestWithParam<FaultRow> {
     }
     // Puts `layout` in place; false when this machine cannot show it.
     bool Build(Layout layout) {
-        const fs::path list = folder_ / "sub" / "real.exp";
         fs::create_directory(folder_ / "sub");
-        auto moveList = [&](const fs::path& to) {
-            fs::rename(path_, to);
-            target_ = to;
-        };
+        auto link = [&](const fs::path& at, const fs::path& to) { fs::create_symlink(to, at); };
+        auto move = [&](const fs::path& to) { fs::rename(path_, target_ = to); };
+        struct stat here {
+        }, there{};
         switch (layout) {
             case Layout::File:
                 return true;
             case Layout::Link:
-                moveList(folder_ / "real.exp");
-                fs::create_symlink("real.exp", path_);
-                return true;
+                return move(folder_ / "real.exp"), link(path_, "real.exp"), true;
             case Layout::Chain:
-                moveList(list);
-                fs::create_symlink("real.exp", folder_ / "sub" / "near.lnk");
-                fs::create_symlink(folder_ / "sub" / "near.lnk", folder_ / "far.lnk");
-                fs::create_symlink("far.lnk", path_);
-                return true;
+                move(folder_ / "sub/real.exp");
+                link(folder_ / "sub/near.lnk", "real.exp");
+                link(folder_ / "far.lnk", folder_ / "sub/near.lnk");
+                return link(path_, "far.lnk"), true;
             case Layout::Dangling:
                 fs::remove(path_);
-                target_ = list;
-                fs::create_symlink("sub/real.exp", path_);
-                return true;
-            case Layout::OtherFileSystem: {
+                return link(path_, target_ = folder_ / "sub/real.exp"), true;
+            case Layout::OtherFileSystem:
                 other_ = fs::path("/dev/shm") / folder_.filename();
-                struct stat here {
-                }, there{};
                 if (!fs::create_directory(other_) || ::stat(folder_.c_str(), &here) != 0 ||
                     ::stat(other_.c_str(), &there) != 0 || here.st_dev == there.st_dev) {
                     return false;
                 }
-                fs::copy_file(path_, other_ / "real.exp");
+                fs::copy_file(path_, target_ = other_ / "real.exp");
                 fs::remove(path_);
-                target_ = other_ / "real.exp";
-                fs::create_symlink(target_, path_);
-                return true;
-            }
+                return link(path_, target_), true;
             case Layout::Loop:
                 fs::remove(path_);
-                fs::create_symlink("loop.lnk", path_);
-                fs::create_symlink("list.exp", folder_ / "loop.lnk");
-                return true;
-            case Layout::ForeignOwner:
-                // Only a privileged test can make a file of another user.
+                return link(path_, "loop.lnk"), link(folder_ / "loop.lnk", "list.exp"), true;
+            case Layout::ForeignOwner:  // only a privileged test can make one
                 return ::chown(path_.c_str(), 4321, 4321) == 0 &&
                        ::setxattr(path_.c_str(), "user.origin", "sync", 4, 0) == 0;
         }
@@ -198,12 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"LinkTargetFolderNotWritable", {.open = Fails(EACCES)}, EACCES, Layout::Chain},
         FaultRow{"OwnerGroupAndAttributesKept", {}, 0, Layout::ForeignOwner},
         // The new file is this user's; the old group's permissions go with it.
-        FaultRow{"GroupCannotBeKept",
-                 {.fchown = Fails(EPERM)},
-                 0,
-                 Layout::File,
-                 fs::perms(0640),
-                 fs::perms(0600)},
+        FaultRow{"GroupCannotBeKept", {.fchown = Fails(EPERM)}, 0, Layout::File, fs::perms(0640)},
         FaultRow{"AttributeCannotBeKept", {.fsetxattr = Fails(ENOTSUP)}, 0},
         FaultRow{"AccessListCannotBeKept", RefusedAccessList(), EPERM}),
     testing::RowName());
