@@ -147,11 +147,13 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SaveWindowPicture(kind == Kind::ScreenshotTop ? TopWindow(frame) : frame, file);
                 // A modal dialog runs a loop of its own that quitting would
                 // not end: close every dialog first, then quit once their
-                // loops have returned.
+                // loops have returned. Then exit rather than quit: quitting
+                // asks the window to close, and a page with unsaved work
+                // would ask a question nobody is there to answer.
                 for (QWidget* window : QApplication::topLevelWidgets()) {
                     if (window != &frame && window->isVisible()) window->close();
                 }
-                QTimer::singleShot(0, qApp, &QApplication::quit);
+                QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
             });
             return -1;
     }
