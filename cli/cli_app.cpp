@@ -133,26 +133,42 @@ int Run(const std::vector<std::string>& arguments, Context& context, AddCommands
 
 }  // namespace
 
+// Whether the program's own help would answer `word` ("--help", "-h", or a
+// word the parser could read as either).
+bool AsksForHelp(const std::string& word) {
+    return word.rfind("--h", 0) == 0 || word.rfind("-h", 0) == 0;
+}
+
 int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
     // Building the parser of every command costs far more than most commands
-    // do. A command named first is parsed as it would be among all of them:
-    // it sees only the program's own options and its own subcommands, and
-    // words after it never reach a sibling. Words none of which is an option
-    // and the first of which is no command are refused alike by any parser.
-    // Anything else (an option before the command, nothing) gets the whole
-    // parser, whose help and messages list every command.
-    if (arguments.empty()) return Run(arguments, context, nullptr);
-    if (const CommandGroup* group = GroupOf(arguments.front())) {
-        const std::string_view before = std::exchange(context.onlyCommand, group->name);
-        const int status = Run(arguments, context, group->add);
-        context.onlyCommand = before;
-        return status;
+    // do. The command is found as NormalizeArguments finds it: the program's
+    // options come first, then a word that is no option either names a
+    // command or is a positional, after which no command is looked for. A
+    // command is parsed as among all of them: it sees only the program's own
+    // options and its own subcommands, and no word reaches a sibling. Without
+    // a command, any parser refuses the words alike, unless the program's
+    // help is asked for: that lists every command.
+    const CommandGroup* group = nullptr;
+    bool help = false;
+    std::size_t at = 0;
+    for (; at < arguments.size() && arguments[at] != "--"; ++at) {
+        const std::string& word = arguments[at];
+        if (word.rfind("--", 0) == 0 || word.rfind("-h", 0) == 0) {
+            help = help || AsksForHelp(word);
+            continue;
+        }
+        if (!word.empty() && word.front() != '-') group = GroupOf(word);
+        break;
     }
-    for (const std::string& argument : arguments) {
-        if (argument == "--") break;
-        if (!argument.empty() && argument.front() == '-') return Run(arguments, context, nullptr);
-    }
-    return Run(arguments, context, NoCommands);
+    // Options after a positional still go to the program.
+    for (; group == nullptr && at < arguments.size() && arguments[at] != "--"; ++at)
+        help = help || AsksForHelp(arguments[at]);
+    if (help) return Run(arguments, context, nullptr);
+    if (group == nullptr) return Run(arguments, context, NoCommands);
+    const std::string_view before = std::exchange(context.onlyCommand, group->name);
+    const int status = Run(arguments, context, group->add);
+    context.onlyCommand = before;
+    return status;
 }
 
 int RunCommandLineWithEveryCommand(const std::vector<std::string>& arguments, Context& context) {

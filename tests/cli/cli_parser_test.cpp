@@ -21,10 +21,28 @@ std::string Ask(int (*run)(const std::vector<std::string>&, Context&),
 TEST(LighterParser, AgreesWithTheParserOfEveryCommand) {
     // Help, a sibling's name as an expression, unknown words, options first;
     // the words of each case are parted by blanks.
-    for (const char* words :
-         {"", "--help", "--version", "eval 1+1 -2^2", "eval --help", "eval --angle deg sum",
-          "sum --from 1", "matrix unknown", "exprfile", "stats mean", "det", "unknown",
-          "unknown eval", "unknown --help", "-a*b eval", "-- eval 1"}) {
+    for (const char* words : {"",
+                              "--help",
+                              "--version",
+                              "eval 1+1 -2^2",
+                              "eval --help",
+                              "eval --angle deg sum",
+                              "sum --from 1",
+                              "matrix unknown",
+                              "exprfile",
+                              "stats mean",
+                              "det",
+                              "unknown",
+                              "unknown eval",
+                              "unknown --help",
+                              "-a*b eval",
+                              "-- eval 1",
+                              "--version eval 1",
+                              "--bad eval 1",
+                              "-hx eval",
+                              "--help eval",
+                              "x -- --help",
+                              "- eval"}) {
         std::vector<std::string> args;
         std::istringstream split(words);
         for (std::string word; split >> word;)
