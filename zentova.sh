@@ -15,7 +15,7 @@ PACKAGES=(
     libgmp-dev
     fonts-noto-cjk fonts-liberation fonts-urw-base35 fonts-arphic-gbsn00lp
     xvfb xauth openbox
-    qt6-translations-l10n help2man librsvg2-bin desktop-file-utils appstream bash-completion dpkg-dev
+    qt6-translations-l10n help2man librsvg2-bin desktop-file-utils shared-mime-info appstream bash-completion dpkg-dev
     clang libclang-rt-14-dev
 )
 

@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <map>
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli_support.h"
@@ -75,18 +77,51 @@ constexpr const char* kDescription =
     "必须整个是十进制数（如 -2、.5、3e2），否则拒绝（退出状态 2）并指出是第几个\n"
     "数；矩阵所需之后的数和参数表第 50 个之后的数不读。\n";
 
-}  // namespace
+using AddCommands = void (*)(CLI::App&, Context&);
+constexpr AddCommands kCommandGroups[] = {AddExpressionCommands, AddLinalgCommands,
+                                          AddPolynomialCommands, AddGraphCommands,
+                                          AddLogicCommands,      AddDataCommands};
 
-int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
+struct CommandGroup {
+    AddCommands add;
+    std::string name;  // the command's own name, when it was called by an alias
+};
+
+// The group that registers each command name, learnt once from the groups
+// themselves so that no list of names can fall out of step with them.
+const CommandGroup* GroupOf(const std::string& name) {
+    static const std::map<std::string, CommandGroup> groups = [] {
+        std::map<std::string, CommandGroup> found;
+        std::istringstream in;
+        std::ostringstream out;
+        Context scratch{out, out, in};
+        for (const AddCommands add : kCommandGroups) {
+            CLI::App app;
+            add(app, scratch);
+            for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
+                found.emplace(sub->get_name(), CommandGroup{add, sub->get_name()});
+                for (const std::string& alias : sub->get_aliases())
+                    found.emplace(alias, CommandGroup{add, sub->get_name()});
+            }
+        }
+        return found;
+    }();
+    const auto at = groups.find(name);
+    return at == groups.end() ? nullptr : &at->second;
+}
+
+void NoCommands(CLI::App&, Context&) {}
+
+int Run(const std::vector<std::string>& arguments, Context& context, AddCommands only) {
     CLI::App app{kDescription, "zentova-cli"};
     app.set_version_flag("--version", std::string("zentova-cli ") + ZENTOVA_VERSION);
     app.require_subcommand(1);
-    AddExpressionCommands(app, context);
-    AddLinalgCommands(app, context);
-    AddPolynomialCommands(app, context);
-    AddGraphCommands(app, context);
-    AddLogicCommands(app, context);
-    AddDataCommands(app, context);
+    if (only != nullptr) {
+        only(app, context);
+    } else {
+        for (const AddCommands add : kCommandGroups)
+            add(app, context);
+    }
 
     std::vector<std::string> args = NormalizeArguments(app, arguments);
     std::reverse(args.begin(), args.end());  // the parser takes them back to front
@@ -107,6 +142,53 @@ int RunCommandLine(const std::vector<std::string>& arguments, Context& context) 
     }
     context.out.flush();
     return context.exitCode;
+}
+
+}  // namespace
+
+// Whether the program's own help would answer `word` ("--help", "-h", or a
+// word the parser could read as either).
+bool AsksForHelp(const std::string& word) {
+    return word.rfind("--h", 0) == 0 || word.rfind("-h", 0) == 0;
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments, Context& context) {
+    // Building the parser of every command costs far more than most commands
+    // do. The command is found as NormalizeArguments finds it: the program's
+    // options come first, then a word that is no option either names a
+    // command or is a positional, after which no command is looked for. A
+    // command is parsed as among all of them: it sees only the program's own
+    // options and its own subcommands, and no word reaches a sibling. Without
+    // a command, any parser refuses the words alike, unless the program's
+    // help is asked for: that lists every command.
+    const CommandGroup* group = nullptr;
+    bool help = false;
+    std::size_t at = 0;
+    for (; at < arguments.size() && arguments[at] != "--"; ++at) {
+        const std::string& word = arguments[at];
+        if (word.rfind("--", 0) == 0 || word.rfind("-h", 0) == 0) {
+            help = help || AsksForHelp(word);
+            continue;
+        }
+        if (!word.empty() && word.front() != '-') group = GroupOf(word);
+        break;
+    }
+    // Options after a positional still go to the program.
+    for (; group == nullptr && at < arguments.size() && arguments[at] != "--"; ++at)
+        help = help || AsksForHelp(arguments[at]);
+    if (help) return Run(arguments, context, nullptr);
+    if (group == nullptr) return Run(arguments, context, NoCommands);
+    const std::string_view before = std::exchange(context.onlyCommand, group->name);
+    const int status = Run(arguments, context, group->add);
+    context.onlyCommand = before;
+    return status;
+}
+
+int RunCommandLineWithEveryCommand(const std::vector<std::string>& arguments, Context& context) {
+    const std::string_view before = std::exchange(context.onlyCommand, {});
+    const int status = Run(arguments, context, nullptr);
+    context.onlyCommand = before;
+    return status;
 }
 
 }  // namespace zentova::cli

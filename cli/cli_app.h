@@ -13,4 +13,8 @@ namespace zentova::cli {
 // name with the streams of `context`, and returns the exit status.
 int RunCommandLine(const std::vector<std::string>& arguments, Context& context);
 
+// The same with the parser of every command built, whatever the arguments
+// name; RunCommandLine must always agree with it.
+int RunCommandLineWithEveryCommand(const std::vector<std::string>& arguments, Context& context);
+
 }  // namespace zentova::cli

@@ -25,6 +25,12 @@ struct Context {
     std::ostream& err;
     std::istream& in;
     int exitCode = kExitOk;
+    // The parser is built for this command alone; empty: for every command.
+    std::string_view onlyCommand = {};
+
+    bool Builds(std::string_view command) const {
+        return onlyCommand.empty() || onlyCommand == command;
+    }
 };
 
 // A usage error found in a callback (a number argument that is not a number),

@@ -16,6 +16,7 @@ namespace zentova::cli {
 namespace {
 
 void AddStats(CLI::App& app, Context& context) {
+    if (!context.Builds("stats")) return;
     auto kind = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("stats", "统计计算：数据从标准输入读入");
     sub->add_option("KIND", *kind,
@@ -29,6 +30,7 @@ void AddStats(CLI::App& app, Context& context) {
 }
 
 void AddConstants(CLI::App& app, Context& context) {
+    if (!context.Builds("constants")) return;
     auto index = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("constants", "常数表；给出序号时打印复制到剪贴板的文本");
     sub->add_option("INDEX", *index, "常数的序号（0 到 32）");
@@ -80,6 +82,7 @@ std::string ParseItemLines(std::string_view input, std::vector<ExpressionItem>& 
 }
 
 void AddExpressionFile(CLI::App& app, Context& context) {
+    if (!context.Builds("exprfile")) return;
     CLI::App* exprfile = app.add_subcommand("exprfile", "表达式文件：列出或写入");
     exprfile->require_subcommand(1);
 
@@ -92,9 +95,7 @@ void AddExpressionFile(CLI::App& app, Context& context) {
             Refuse(context, content.problem);
             return;
         }
-        for (const ExpressionItem& item : content.items) {
-            context.out << item.name << '\t' << item.expression << '\n';
-        }
+        context.out << ExpressionLines(content.items);
     });
 
     auto writePath = std::make_shared<std::string>();

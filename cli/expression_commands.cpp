@@ -14,6 +14,7 @@ namespace zentova::cli {
 namespace {
 
 void AddEval(CLI::App& app, Context& context) {
+    if (!context.Builds("eval")) return;
     struct Options {
         std::string angle = "rad";
         bool raw = false;
@@ -92,6 +93,7 @@ struct FunctionCommand {
 };
 
 void AddIntegrate(CLI::App& app, Context& context) {
+    if (!context.Builds("integrate")) return;
     auto command = std::make_shared<FunctionCommand>();
     command->numbers = {{"--lower", "下限", "0"},
                         {"--upper", "上限", "0"},
@@ -109,6 +111,7 @@ void AddIntegrate(CLI::App& app, Context& context) {
 }
 
 void AddDerive(CLI::App& app, Context& context) {
+    if (!context.Builds("derive")) return;
     auto command = std::make_shared<FunctionCommand>();
     command->numbers = {{"--point", "求导点", "0"},
                         {"--step", "初始步长", "0.01"},
@@ -126,6 +129,7 @@ void AddDerive(CLI::App& app, Context& context) {
 }
 
 void AddSeries(CLI::App& app, Context& context, const char* name, const char* help, char op) {
+    if (!context.Builds(name)) return;
     auto command = std::make_shared<FunctionCommand>();
     command->numbers = {
         {"--start", "起始值", "0"}, {"--end", "终止值", "0"}, {"--step", "步长", "1"}};
@@ -140,6 +144,7 @@ void AddSeries(CLI::App& app, Context& context, const char* name, const char* he
 }
 
 void AddParams(CLI::App& app, Context& context) {
+    if (!context.Builds("params")) return;
     auto texts = std::make_shared<std::pair<std::string, std::string>>();
     CLI::App* sub = app.add_subcommand("params", "自定义表达式的“计算”：按字母顺序代入参数");
     sub->add_option("EXPR", texts->first, "表达式，参数是单个字母")->required();

@@ -22,6 +22,7 @@ std::pair<int, int> ParseShape(const std::string& text) {
 }
 
 void AddSolve(CLI::App& app, Context& context) {
+    if (!context.Builds("solve")) return;
     auto count = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("solve", "解线性方程组：增广矩阵从标准输入读入");
     sub->add_option("N", *count, "元数（1 到 100）")->required();
@@ -32,6 +33,7 @@ void AddSolve(CLI::App& app, Context& context) {
 }
 
 void AddDeterminant(CLI::App& app, Context& context) {
+    if (!context.Builds("det")) return;
     auto order = std::make_shared<std::string>();
     CLI::App* sub = app.add_subcommand("det", "行列式求值：行列式从标准输入读入");
     sub->add_option("N", *order, "阶数（1 到 100）")->required();
@@ -99,6 +101,7 @@ void AddRelayout(CLI::App& matrix, Context& context) {
 void AddLinalgCommands(CLI::App& app, Context& context) {
     AddSolve(app, context);
     AddDeterminant(app, context);
+    if (!context.Builds("matrix")) return;
     CLI::App* matrix = app.add_subcommand("matrix", "矩阵运算：和、差、积、逆、梯阵与秩");
     matrix->require_subcommand(1);
     AddOperation(*matrix, context, "add", "两矩阵之和", MatrixOpKind::OpAdd, true);

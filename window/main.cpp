@@ -1,10 +1,13 @@
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
+#include "pages/custom_expr_page.h"
 #include "pages/page_registry.h"
 #include "shell/main_frame.h"
 #include "shell/startup_script.h"
 #include "shell/zentova_app.h"
+#include "shell/zentova_view.h"
 
 namespace {
 
@@ -13,6 +16,9 @@ constexpr char kHelp[] =
     "integrals and derivatives, sums and products, statistics, constants, linear\n"
     "systems, determinants, matrices, polynomials, graphs and propositional logic.\n"
     "The same tools run from a shell as zentova-cli.\n"
+    "\n"
+    "FILE, an expression file, opens on the custom-expression page (as the desktop\n"
+    "opens a .zexp file).\n"
     "\n"
     "Options, for looking at the program without a person at it (applied in order):\n"
     "  --page N            show page N (0 to 12)\n"
@@ -41,7 +47,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: zentova [OPTION]...\n%s", kHelp);
+            std::printf("Usage: zentova [OPTION]... [FILE]\n%s", kHelp);
             return 0;
         }
     }
@@ -52,6 +58,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (!app.InitInstance()) return 1;
+    if (!script.file.isEmpty()) {
+        zentova::CZentovaView& view = *app.MainFrame()->View();
+        view.ShowPage(zentova::kCustomExprPageIndex);
+        auto* page =
+            static_cast<zentova::CCustomExprPage*>(view.Page(zentova::kCustomExprPageIndex));
+        // From the event loop, so that a message about the file shows over
+        // the window rather than before it.
+        QTimer::singleShot(0, page, [page, file = script.file] { page->OpenFile(file); });
+    }
     if (!script.steps.empty())
         zentova::RunStartupScript(*app.MainFrame(), app.Desktop(), script.steps);
     return app.exec();

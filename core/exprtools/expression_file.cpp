@@ -166,11 +166,42 @@ ExpressionFileContent ReadExpressionFile(const std::string& path) {
     return DecodeExpressionFile(bytes);
 }
 
+std::string WithExpressionFileSuffix(std::string path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    // As the file dialog judges it: any dot in the name makes a suffix.
+    if (name == path.size() || path.find('.', name) != std::string::npos) return path;
+    return path + "." + std::string(kExpressionFileSuffix);
+}
+
+bool HasUnsavedFormulas(std::span<const ExpressionItem> items,
+                        std::span<const ExpressionItem> lastSaved) {
+    return !items.empty() && !std::ranges::equal(items, lastSaved);
+}
+
+std::string ExpressionLines(std::span<const ExpressionItem> items) {
+    std::string lines;
+    for (const ExpressionItem& item : items)
+        lines.append(item.name).append(1, '\t').append(item.expression).append(1, '\n');
+    return lines;
+}
+
 std::string WriteExpressionFile(const std::string& path, std::span<const ExpressionItem> items) {
     EncodedExpressionFile file = EncodeExpressionFile(items);
     if (!file.problem.empty()) return file.problem;
-    if (!WriteFileAtomically(path, file.bytes)) return std::string(msg::kExpressionFileUnwritable);
-    return {};
+    if (WriteFileAtomically(path, file.bytes)) return {};
+    if (errno == ELOOP) return std::string(msg::kExpressionFileLinkLoop);
+    // A folder without write permission says the general text; a file the
+    // user protected says so.
+    if (errno == EACCES) {
+        static const FileSystem kSystem;
+        const std::string target = SaveTarget(path, kSystem);
+        if (!target.empty() && ::access(target.c_str(), F_OK) == 0 &&
+            kSystem.writable(target.c_str()) != 0) {
+            return std::string(msg::kExpressionFileReadOnly);
+        }
+    }
+    return std::string(msg::kExpressionFileUnwritable);
 }
 
 }  // namespace zentova

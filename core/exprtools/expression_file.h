@@ -60,4 +60,22 @@ ExpressionFileContent ReadExpressionFile(const std::string& path);
 // Writes the list, or changes nothing and returns the problem.
 std::string WriteExpressionFile(const std::string& path, std::span<const ExpressionItem> items);
 
+// The file type: the suffix the file dialogs look for and a saved name
+// without any suffix gets.
+inline constexpr std::string_view kExpressionFileSuffix = "zexp";
+
+// `path` as a save names it: with ".zexp" added when its file name has no
+// dot; any suffix the user chose stays.
+std::string WithExpressionFileSuffix(std::string path);
+
+// Whether closing or opening another file would lose formulas: the list
+// holds some and is not the list last saved or opened. An emptied list loses
+// nothing, since the file it came from still has its formulas.
+bool HasUnsavedFormulas(std::span<const ExpressionItem> items,
+                        std::span<const ExpressionItem> lastSaved);
+
+// The items as the lines `zentova-cli exprfile list` prints and `exprfile
+// write` reads: NAME, a tab, EXPRESSION and a line break each.
+std::string ExpressionLines(std::span<const ExpressionItem> items);
+
 }  // namespace zentova

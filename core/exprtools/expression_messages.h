@@ -33,7 +33,17 @@ inline constexpr std::string_view kNotExpressionFile = "您打开的不是表达
 inline constexpr std::string_view kNoExpressionToSave = "表达式列表中没有表达式可存储";
 inline constexpr std::string_view kExpressionFileDamaged = "表达式文件已损坏，无法读取";
 inline constexpr std::string_view kExpressionFileUnreadable = "无法读取表达式文件";
+// The file type in the file dialogs, and the question before unsaved
+// formulas would be lost.
+inline constexpr std::string_view kExpressionFileTypes = "表达式文件 (*.zexp);;所有文件 (*)";
+inline constexpr std::string_view kSaveChangedList = "表达式列表已修改，是否保存？";
+inline constexpr std::string_view kSaveButton = "保存";
+inline constexpr std::string_view kDiscardButton = "不保存";
+inline constexpr std::string_view kCancelButton = "取消";
 inline constexpr std::string_view kExpressionFileUnwritable = "无法写入表达式文件";
+inline constexpr std::string_view kExpressionFileReadOnly = "表达式文件是只读的，无法写入";
+inline constexpr std::string_view kExpressionFileLinkLoop =
+    "表达式文件的符号链接形成了循环，无法写入";
 inline constexpr std::string_view kNameTooLong = "表达式名称不能超过 99 个字节（GBK 编码）";
 inline constexpr std::string_view kExpressionTooLongForFile =
     "表达式不能超过 499 个字节（GBK 编码）";

@@ -295,5 +295,17 @@ TEST(ExpressionItemFitProblem, AgreesWithTheEncoder) {
     }
 }
 
+// A name without a dot gets the type's suffix; the folder's dots do not count.
+// (Which lists count as unsaved, the page's test shows.)
+TEST(WithExpressionFileSuffix, AddsOnlyWhereTheNameHasNone) {
+    const std::pair<const char*, const char*> kNames[] = {
+        {"list", "list.zexp"},    {"a.d/list", "a.d/list.zexp"},
+        {"list.exp", "list.exp"}, {"/tmp/公式.zexp", "/tmp/公式.zexp"},
+        {".hidden", ".hidden"},   {"folder/", "folder/"},
+    };
+    for (const auto& [path, saved] : kNames)
+        EXPECT_EQ(WithExpressionFileSuffix(path), saved) << path;
+}
+
 }  // namespace
 }  // namespace zentova

@@ -30,7 +30,9 @@ for file in usr/bin/zentova usr/bin/zentova-cli \
     usr/share/icons/hicolor/256x256/apps/zentova.png \
     usr/share/man/man1/zentova.1.gz usr/share/man/man1/zentova-cli.1.gz \
     usr/share/bash-completion/completions/zentova-cli \
-    usr/share/metainfo/org.example.zentova.metainfo.xml; do
+    usr/share/metainfo/org.example.zentova.metainfo.xml \
+    usr/share/mime/packages/zentova.xml \
+    usr/share/icons/hicolor/scalable/mimetypes/application-x-zentova-expressions.svg; do
     [[ -e $root/$file ]] || fail "missing /$file"
 done
 
@@ -42,6 +44,16 @@ zcat "$root/usr/share/man/man1/zentova-cli.1.gz" | grep -q '^integrate' || fail 
 desktop-file-validate "$root/usr/share/applications/zentova.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.zentova.metainfo.xml" >/dev/null ||
     fail "AppStream metadata"
+
+# The file type is one the MIME database takes, named by its suffix, and the
+# desktop entry opens it.
+mkdir -p "$work/mime/packages"
+cp "$root/usr/share/mime/packages/zentova.xml" "$work/mime/packages/"
+update-mime-database "$work/mime" >"$work/mime.log" 2>&1 && ! grep -qi error "$work/mime.log" ||
+    { cat "$work/mime.log" >&2; fail "MIME type"; }
+grep -qx 'application/x-zentova-expressions:\*\.zexp' "$work/mime/globs" || fail "MIME glob"
+grep -qx 'MimeType=application/x-zentova-expressions;' \
+    "$root/usr/share/applications/zentova.desktop" || fail "desktop entry's MIME type"
 
 # The completion offers the installed program's subcommands and options.
 completions=$(PATH="$root/usr/bin:$PATH" bash -c '

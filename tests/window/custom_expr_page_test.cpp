@@ -1,16 +1,19 @@
 // The custom expression page through its widgets: the name dialog's checks,
-// which command refuses what, Enter, the selection, and the file dialogs.
+// which command refuses what, Enter, the selection, the file dialogs, the
+// question before unsaved formulas are lost, copying lines and `zentova FILE`.
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "gui_test_support.h"
 #include "pages/custom_expr_page.h"
 #include "pages/expr_name_dlg.h"
+#include "shell/startup_script.h"
 #include "shell/zentova_view.h"
 
 using namespace zentova;
@@ -26,8 +29,8 @@ class CustomExprPageTest : public QObject {
     QString Result() { return page_->findChild<QLineEdit*>("exprResultBox")->text(); }
     QString Name() { return page_->findChild<QPlainTextEdit*>("exprNameBox")->toPlainText(); }
     void Select(int row) {
-        auto* list = page_->findChild<QTreeWidget*>("exprList");
-        list->setCurrentItem(list->topLevelItem(row));
+        auto* list = page_->findChild<QTreeView*>("exprList");
+        list->setCurrentIndex(list->model()->index(row, 0));
     }
     // The next command's dialog gets one pair of texts for each press of OK.
     void Add(QStringList names, QStringList expressions, const char* button = "exprAddButton") {
@@ -41,6 +44,20 @@ class CustomExprPageTest : public QObject {
         };
         Click(button);
     }
+    // Answers the question about unsaved formulas with `button` and records
+    // its text and buttons.
+    void Answer(QMessageBox::StandardButton button) {
+        fixture_.desktop.onModal = [this, button](QDialog& dialog) {
+            auto& box = dynamic_cast<QMessageBox&>(dialog);
+            QStringList shown{box.text()};
+            for (auto b : {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel})
+                shown << box.button(b)->text();
+            asked_ << shown.join('|');
+            return int(button);
+        };
+    }
+    QStringList asked_;
+
     QStringList Messages() {
         QStringList texts;
         for (const auto& message : std::exchange(fixture_.desktop.messages, {}))
@@ -113,6 +130,62 @@ class CustomExprPageTest : public QObject {
             Click("exprOpenButton");  // the missing file, then the cancelled dialog
         QCOMPARE(Messages(), QStringList({"无法写入表达式文件", "无法读取表达式文件"}));
         QCOMPARE(page_->Items(), before);
+    }
+
+    // Only formulas no file has are asked about: after a save or an open,
+    // and for an emptied list, nothing is asked.
+    void unsavedFormulasAreAskedAboutBeforeClosingOrOpening() {
+        QTemporaryDir folder;
+        const QString saved = folder.filePath("list.zexp");
+        QVERIFY(fixture_.frame->close());  // nothing changed yet
+        fixture_.frame->show();
+        Add({"a"}, {"a+1"});
+        Answer(QMessageBox::Cancel);
+        QVERIFY(!fixture_.frame->close());
+        fixture_.desktop.filesToOpen << saved;
+        Click("exprOpenButton");  // cancelled as well: no file dialog
+        QCOMPARE(fixture_.desktop.fileDialogs, 0);
+        Answer(QMessageBox::Save);
+        fixture_.desktop.filesToSave << folder.filePath("list");  // no suffix: .zexp is added
+        QVERIFY(fixture_.frame->close());
+        QCOMPARE(fixture_.desktop.fileTypes.filter,
+                 QStringLiteral("表达式文件 (*.zexp);;所有文件 (*)"));
+        QCOMPARE(ReadExpressionFile(saved.toStdString()).items, page_->Items());
+        QCOMPARE(asked_, QStringList(3, "表达式列表已修改，是否保存？|保存|不保存|取消"));
+        fixture_.frame->show();
+        Add({"b"}, {"b"});
+        Answer(QMessageBox::Discard);
+        Click("exprOpenButton");  // the file's list replaces the unsaved one
+        QCOMPARE(page_->Items(), (Items{{"a", "a+1"}}));
+        QVERIFY(fixture_.frame->close());
+        QCOMPARE(asked_.size(), 4);
+    }
+
+    void ctrlCCopiesTheSelectedLineOrEveryLine() {
+        Add({"first"}, {"a"});
+        Add({"面积"}, {"a*b/2"});
+        auto* list = page_->findChild<QTreeView*>("exprList");
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fixture_.desktop.clipboard, QStringLiteral("面积\ta*b/2\nfirst\ta\n"));
+        Select(1);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(fixture_.desktop.clipboard, QStringLiteral("first\ta\n"));
+    }
+
+    // `zentova FILE` names the file as the one word that is no option; the
+    // page shows its list or the reason it cannot be read.
+    void aFileOnTheCommandLineOpensOnThePage() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("formulas");  // no suffix needed to open
+        QVERIFY(WriteExpressionFile(path.toStdString(), Items{{"x", "x^2"}}).empty());
+        const StartupScript script = ParseStartupScript({"zentova", "--page", "7", path});
+        QCOMPARE(script.file, path);
+        QVERIFY(!ParseStartupScript({"zentova", path, path}).error.isEmpty());
+        page_->OpenFile(script.file);
+        page_->OpenFile(folder.filePath("none"));
+        QCOMPARE(page_->findChild<QTreeView*>("exprList")->model()->index(0, 1).data().toString(),
+                 QStringLiteral("x^2"));
+        QCOMPARE(Messages(), QStringList({"无法读取表达式文件"}));
     }
 };
 

@@ -29,13 +29,15 @@ void RecordingDesktop::OpenLink(const QString& link) {
     links << link;
 }
 
-QString RecordingDesktop::ChooseFileToOpen(QWidget*) {
+QString RecordingDesktop::ChooseFileToOpen(QWidget*, const FileTypes& types) {
     ++fileDialogs;
+    fileTypes = types;
     return filesToOpen.isEmpty() ? QString() : filesToOpen.takeFirst();
 }
 
-QString RecordingDesktop::ChooseFileToSave(QWidget*) {
+QString RecordingDesktop::ChooseFileToSave(QWidget*, const FileTypes& types) {
     ++fileDialogs;
+    fileTypes = types;
     return filesToSave.isEmpty() ? QString() : filesToSave.takeFirst();
 }
 

@@ -32,8 +32,8 @@ class RecordingDesktop final : public CDesktop {
     void OpenLink(const QString& link) override;
     // The file dialogs answer with the next of `filesToOpen` / `filesToSave`,
     // or an empty path (cancelled) when none is left.
-    QString ChooseFileToOpen(QWidget* parent) override;
-    QString ChooseFileToSave(QWidget* parent) override;
+    QString ChooseFileToOpen(QWidget* parent, const FileTypes& types = {}) override;
+    QString ChooseFileToSave(QWidget* parent, const FileTypes& types = {}) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
 
@@ -41,6 +41,7 @@ class RecordingDesktop final : public CDesktop {
     QStringList filesToOpen;
     QStringList filesToSave;
     int fileDialogs = 0;
+    FileTypes fileTypes;  // of the last file dialog
     QString clipboard;
     QStringList links;
     QStringList modalTitles;

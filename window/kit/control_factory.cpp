@@ -16,10 +16,11 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextEdit>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <climits>
 
@@ -151,8 +152,11 @@ QWidget* MakeList(const ControlRow& row, QWidget& parent) {
     return list;
 }
 
+// A view over a model, so that a form with very many rows can show its own
+// data without an item object per row; until it does, a model of the header
+// alone.
 QWidget* MakeListView(const ControlRow& row, QWidget& parent) {
-    auto* view = new QTreeWidget(&parent);
+    auto* view = new QTreeView(&parent);
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
     view->setUniformRowHeights(true);
@@ -165,7 +169,9 @@ QWidget* MakeListView(const ControlRow& row, QWidget& parent) {
     QStringList captions;
     for (const ListColumn& column : row.columns)
         captions << FromUtf8(column.caption);
-    view->setHeaderLabels(captions);
+    auto* header = new QStandardItemModel(0, static_cast<int>(captions.size()), view);
+    header->setHorizontalHeaderLabels(captions);
+    view->setModel(header);
     for (int i = 0; i < static_cast<int>(row.columns.size()); ++i) {
         view->setColumnWidth(i, row.columns[static_cast<std::size_t>(i)].width);
     }

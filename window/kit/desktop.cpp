@@ -122,16 +122,24 @@ QString CQtDesktop::PresetAnswer() {
     return presetAnswers_.isEmpty() ? QString() : presetAnswers_.takeFirst();
 }
 
-QString CQtDesktop::ChooseFileToOpen(QWidget* parent) {
+QString CQtDesktop::ChooseFileToOpen(QWidget* parent, const FileTypes& types) {
     if (!presetAnswers_.isEmpty()) return PresetAnswer();
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), QString(), nullptr,
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), types.filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
 
-QString CQtDesktop::ChooseFileToSave(QWidget* parent) {
+QString CQtDesktop::ChooseFileToSave(QWidget* parent, const FileTypes& types) {
     if (!presetAnswers_.isEmpty()) return PresetAnswer();
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), QString(), nullptr,
-                                        QFileDialog::DontUseNativeDialog);
+    // The static dialog call knows no default suffix; the suffix must be
+    // added before the dialog asks about replacing a file of that name.
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!types.filter.isEmpty()) dialog.setNameFilter(types.filter);
+    dialog.setDefaultSuffix(types.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 void CQtDesktop::SetClipboardText(const QString& text) {

@@ -14,6 +14,14 @@ namespace zentova {
 // The caption of every message box, the application's title.
 inline constexpr char kMessageCaption[] = "Zentova";
 
+// The types a file dialog offers, as a Qt name filter ("表达式文件 (*.zexp);;
+// 所有文件 (*)", the first one chosen), and the suffix a saved name without
+// one gets. Empty: every file, no suffix.
+struct FileTypes {
+    QString filter;
+    QString defaultSuffix;
+};
+
 class CDesktop {
   public:
     virtual ~CDesktop() = default;
@@ -31,10 +39,10 @@ class CDesktop {
     // Failures are not reported.
     virtual void OpenLink(const QString& link) = 0;
 
-    // The file dialogs: no filter and no default extension; saving asks
-    // before it replaces a file. An empty path when the person cancels.
-    virtual QString ChooseFileToOpen(QWidget* parent) = 0;
-    virtual QString ChooseFileToSave(QWidget* parent) = 0;
+    // The file dialogs, offering `types`; saving asks before it replaces a
+    // file. An empty path when the person cancels.
+    virtual QString ChooseFileToOpen(QWidget* parent, const FileTypes& types = {}) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent, const FileTypes& types = {}) = 0;
 
     // The clipboard, as plain text.
     virtual void SetClipboardText(const QString& text) = 0;
@@ -47,8 +55,8 @@ class CQtDesktop final : public CDesktop {
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override;
     int RunModal(QDialog& dialog) override;
     void OpenLink(const QString& link) override;
-    QString ChooseFileToOpen(QWidget* parent) override;
-    QString ChooseFileToSave(QWidget* parent) override;
+    QString ChooseFileToOpen(QWidget* parent, const FileTypes& types = {}) override;
+    QString ChooseFileToSave(QWidget* parent, const FileTypes& types = {}) override;
     void SetClipboardText(const QString& text) override;
     QString ClipboardText() const override;
 

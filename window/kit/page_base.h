@@ -71,6 +71,10 @@ class CPageBase : public QWidget {
 
     CDesktop& Desktop() const { return desktop_; }
 
+    // Asked before the window closes: a page with work the user would lose
+    // may ask what to do with it; false keeps the window open.
+    virtual bool MayClose() { return true; }
+
   protected:
     // Creates the controls in table order, which is also the tab order.
     void CreateControls(std::span<const ControlRow> rows);

@@ -1,9 +1,15 @@
 #include "pages/custom_expr_page.h"
 
 #include <QAbstractButton>
+#include <QAbstractTableModel>
 #include <QFile>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalBlocker>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -66,11 +72,61 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), std::ssize(text));
 }
 
-QTreeWidgetItem* MakeRow(const ExpressionItem& item) {
-    return new QTreeWidgetItem(QStringList{FromUtf8(item.name), FromUtf8(item.expression)});
-}
-
 }  // namespace
+
+// The list's lines read straight from the page's items: a line is made only
+// when it is shown or asked for, so that opening 65,535 formulas does not
+// stall the window building an object per line.
+class CExpressionListModel final : public QAbstractTableModel {
+  public:
+    CExpressionListModel(std::vector<ExpressionItem>& items, QObject* parent)
+        : QAbstractTableModel(parent), items_(items) {}
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(items_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(std::size(kColumns));
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount({}) ||
+            (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+            return {};
+        }
+        const ExpressionItem& item = items_[static_cast<std::size_t>(index.row())];
+        return FromUtf8(index.column() == 0 ? item.name : item.expression);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+            section >= columnCount({})) {
+            return {};
+        }
+        return QString::fromUtf8(kColumns[section].caption);
+    }
+
+    void InsertFirst(ExpressionItem item) {
+        beginInsertRows({}, 0, 0);
+        items_.insert(items_.begin(), std::move(item));
+        endInsertRows();
+    }
+    void Change(int row, ExpressionItem item) {
+        items_[static_cast<std::size_t>(row)] = std::move(item);
+        emit dataChanged(index(row, 0), index(row, columnCount({}) - 1));
+    }
+    void Remove(int row) {
+        beginRemoveRows({}, row, row);
+        items_.erase(items_.begin() + row);
+        endRemoveRows();
+    }
+    void Replace(std::vector<ExpressionItem> items) {
+        beginResetModel();
+        items_ = std::move(items);
+        endResetModel();
+    }
+
+  private:
+    std::vector<ExpressionItem>& items_;
+};
 
 CCustomExprPage::CCustomExprPage(CDesktop& desktop, QWidget* parent)
     : CPageBase(desktop, parent, picture::kPageBackground) {
@@ -86,11 +142,22 @@ CCustomExprPage::CCustomExprPage(CDesktop& desktop, QWidget* parent)
     for (const auto& [button, command] : kCommands) {
         connect(ControlAs<QAbstractButton>(button), &QAbstractButton::clicked, this, command);
     }
-    connect(List(), &QTreeWidget::itemSelectionChanged, this, &CCustomExprPage::Remember);
+    // The list's own model replaces the header-only one it was made with; a
+    // new model resets the columns to their default widths.
+    QTreeView* list = List();
+    QAbstractItemModel* header = list->model();
+    model_ = new CExpressionListModel(items_, list);
+    list->setModel(model_);
+    delete header;
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        list->setColumnWidth(i, kColumns[static_cast<std::size_t>(i)].width);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CCustomExprPage::Remember);
+    list->installEventFilter(this);
 }
 
-QTreeWidget* CCustomExprPage::List() const {
-    return ControlAs<QTreeWidget>(id::kList);
+QTreeView* CCustomExprPage::List() const {
+    return ControlAs<QTreeView>(id::kList);
 }
 
 bool CCustomExprPage::Chosen() const {
@@ -98,30 +165,38 @@ bool CCustomExprPage::Chosen() const {
 }
 
 void CCustomExprPage::Remember() {
-    const QList<QTreeWidgetItem*> selected = List()->selectedItems();
-    remembered_ = selected.isEmpty() ? -1 : List()->indexOfTopLevelItem(selected.first());
+    const QModelIndexList selected = List()->selectionModel()->selectedRows();
+    remembered_ = selected.isEmpty() ? -1 : selected.first().row();
     if (!Chosen()) remembered_ = -1;
     WriteText(id::kNameBox,
               Chosen() ? FromUtf8(items_[static_cast<std::size_t>(remembered_)].name) : QString());
 }
 
-void CCustomExprPage::ShowItems() {
-    const QSignalBlocker blocker(List());
-    List()->clear();
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(items_.size()));
-    for (const ExpressionItem& item : items_)
-        rows.append(MakeRow(item));
-    List()->addTopLevelItems(rows);
+bool CCustomExprPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyLines();
+        return true;
+    }
+    return CPageBase::eventFilter(watched, event);
+}
+
+void CCustomExprPage::CopyLines() {
+    if (items_.empty()) return;
+    std::vector<ExpressionItem> lines;
+    QModelIndexList selected = List()->selectionModel()->selectedRows();
+    std::ranges::sort(selected, {}, &QModelIndex::row);
+    for (const QModelIndex& row : selected)
+        lines.push_back(items_[static_cast<std::size_t>(row.row())]);
+    Desktop().SetClipboardText(FromUtf8(ExpressionLines(lines.empty() ? items_ : lines)));
 }
 
 void CCustomExprPage::Add() {
     CExprNameDlg dialog(Desktop(), this);
     if (!dialog.ShowModal()) return;
-    items_.insert(items_.begin(), {dialog.Name().toStdString(), dialog.Expression().toStdString()});
     {
-        const QSignalBlocker blocker(List());
-        List()->insertTopLevelItem(0, MakeRow(items_.front()));
+        const QSignalBlocker blocker(List()->selectionModel());
+        model_->InsertFirst({dialog.Name().toStdString(), dialog.Expression().toStdString()});
     }
     // The selection moved down with its expression; the remembered index follows.
     Remember();
@@ -138,10 +213,7 @@ void CCustomExprPage::Modify() {
     dialog.SetName(FromUtf8(items_[row].name));
     dialog.SetExpression(FromUtf8(items_[row].expression));
     if (!dialog.ShowModal()) return;
-    items_[row] = {dialog.Name().toStdString(), dialog.Expression().toStdString()};
-    QTreeWidgetItem* shown = List()->topLevelItem(remembered_);
-    shown->setText(0, dialog.Name());
-    shown->setText(1, dialog.Expression());
+    model_->Change(remembered_, {dialog.Name().toStdString(), dialog.Expression().toStdString()});
     // The name box shows the changed name at once rather than a name that is gone.
     Remember();
 }
@@ -155,45 +227,87 @@ void CCustomExprPage::Delete() {
     if (!Desktop().Ask(this, FromUtf8(msg::kConfirmDeleteCaption), FromUtf8(msg::kConfirmDelete))) {
         return;
     }
-    const int row = remembered_;
-    items_.erase(items_.begin() + row);
     {
-        const QSignalBlocker blocker(List());
-        delete List()->takeTopLevelItem(row);
+        const QSignalBlocker blocker(List()->selectionModel());
+        model_->Remove(remembered_);
         List()->clearSelection();
     }
     Remember();
     WriteText(id::kResult, QString());
 }
 
+namespace {
+
+FileTypes ExpressionFileTypes() {
+    return {FromUtf8(msg::kExpressionFileTypes), FromUtf8(kExpressionFileSuffix)};
+}
+
+}  // namespace
+
+bool CCustomExprPage::MayClose() {
+    if (!HasUnsavedFormulas(items_, saved_)) return true;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMessageCaption),
+                    FromUtf8(msg::kSaveChangedList),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("exprSaveChangesBox"));
+    box.button(QMessageBox::Save)->setText(FromUtf8(msg::kSaveButton));
+    box.button(QMessageBox::Discard)->setText(FromUtf8(msg::kDiscardButton));
+    box.button(QMessageBox::Cancel)->setText(FromUtf8(msg::kCancelButton));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (Desktop().RunModal(box)) {
+        case QMessageBox::Save:
+            return SaveList();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void CCustomExprPage::Open() {
-    const QString path = Desktop().ChooseFileToOpen(this);
+    if (!MayClose()) return;
+    const QString path = Desktop().ChooseFileToOpen(this, ExpressionFileTypes());
     if (path.isEmpty()) return;
+    OpenFile(path);
+}
+
+void CCustomExprPage::OpenFile(const QString& path) {
     ExpressionFileContent content = ReadExpressionFile(QFile::encodeName(path).toStdString());
     if (!content.problem.empty()) {
         Desktop().Inform(this, FromUtf8(content.problem));
         return;
     }
-    items_ = std::move(content.items);
+    saved_ = content.items;
     // The remembered index would name an expression of the old list.
-    ShowItems();
+    {
+        const QSignalBlocker blocker(List()->selectionModel());
+        model_->Replace(std::move(content.items));
+    }
     Remember();
 }
 
 void CCustomExprPage::Save() {
+    SaveList();
+}
+
+bool CCustomExprPage::SaveList() {
     // Everything that would refuse the list is said before a file is chosen.
     if (const EncodedExpressionFile encoded = EncodeExpressionFile(items_);
         !encoded.problem.empty()) {
         Desktop().Inform(this, FromUtf8(encoded.problem));
-        return;
+        return false;
     }
-    const QString path = Desktop().ChooseFileToSave(this);
-    if (path.isEmpty()) return;
-    if (const std::string problem =
-            WriteExpressionFile(QFile::encodeName(path).toStdString(), items_);
+    const QString path = Desktop().ChooseFileToSave(this, ExpressionFileTypes());
+    if (path.isEmpty()) return false;
+    if (const std::string problem = WriteExpressionFile(
+            WithExpressionFileSuffix(QFile::encodeName(path).toStdString()), items_);
         !problem.empty()) {
         Desktop().Inform(this, FromUtf8(problem));
+        return false;
     }
+    saved_ = items_;
+    return true;
 }
 
 void CCustomExprPage::Compute() {

@@ -7,7 +7,7 @@
 #include "exprtools/expression_file.h"
 #include "kit/page_base.h"
 
-class QTreeWidget;
+class QTreeView;
 
 namespace zentova {
 
@@ -27,6 +27,10 @@ inline constexpr int kResult = 1132;
 inline constexpr int kNote = 1116;
 }  // namespace custom_id
 
+inline constexpr int kCustomExprPageIndex = 7;
+
+class CExpressionListModel;
+
 class CCustomExprPage : public CPageBase {
     Q_OBJECT
   public:
@@ -42,16 +46,32 @@ class CCustomExprPage : public CPageBase {
     void Open();
     void Save();
     void Compute();
+    // Replaces the list by the file's (`zentova FILE` and the open command),
+    // or shows why the file cannot be read and keeps the list.
+    void OpenFile(const QString& path);
+    // Puts the selected line, or every line when none is selected, on the
+    // clipboard as NAME, a tab and EXPRESSION (Ctrl+C on the list).
+    void CopyLines();
+
+    // Formulas that were never saved are saved, dropped or kept as the user
+    // answers; false when the user keeps them (or their save failed).
+    bool MayClose() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool SaveList();
     // The remembered expression is the one the list shows selected, however
     // it was selected; the name box follows it.
     void Remember();
     bool Chosen() const;
-    void ShowItems();
-    QTreeWidget* List() const;
+    QTreeView* List() const;
 
     std::vector<ExpressionItem> items_;
+    // The list as last saved or opened, to tell what closing would lose.
+    std::vector<ExpressionItem> saved_;
+    CExpressionListModel* model_ = nullptr;
     int remembered_ = -1;
 };
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -207,6 +208,17 @@ bool CMainFrame::event(QEvent* event) {
         Centre();
     }
     return QMainWindow::event(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (int i = 0; i < view_->PageCount(); ++i) {
+        CPageBase* page = view_->Page(i);
+        if (page != nullptr && !page->MayClose()) {
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

@@ -48,6 +48,8 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Every page may keep the window open, for work the user would lose.
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     // The page keys, wherever the focus is in this window, before any
     // control (a multi-line box, a list) can take them for itself.

@@ -158,11 +158,13 @@ int RunStep(CMainFrame& frame, CQtDesktop& desktop, const StartupStep& step) {
                 SaveWindowPicture(kind == Kind::ScreenshotTop ? TopWindow(frame) : frame, file);
                 // A modal dialog runs a loop of its own that quitting would
                 // not end: close every dialog first, then quit once their
-                // loops have returned.
+                // loops have returned. Then exit rather than quit: quitting
+                // asks the window to close, and a page with unsaved work
+                // would ask a question nobody is there to answer.
                 for (QWidget* window : QApplication::topLevelWidgets()) {
                     if (window != &frame && window->isVisible()) window->close();
                 }
-                QTimer::singleShot(0, qApp, &QApplication::quit);
+                QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
             });
             return -1;
     }
@@ -217,8 +219,14 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
             }
             script.steps.push_back({kind, value});
         }
+        if (!known && !option.startsWith(QLatin1Char('-')) && script.file.isEmpty()) {
+            script.file = option;
+            continue;
+        }
         if (!known) {
-            script.error = QStringLiteral("unknown option ") + option;
+            script.error = option.startsWith(QLatin1Char('-'))
+                               ? QStringLiteral("unknown option ") + option
+                               : QStringLiteral("only one file can be opened: ") + option;
             return script;
         }
     }

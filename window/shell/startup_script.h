@@ -34,8 +34,11 @@ struct StartupStep {
 
 // The steps in command-line order; an error text for an unknown or
 // incomplete option.
+// A word that is no option is a file to open (`zentova FILE`, as the desktop
+// opens an expression file); one at most.
 struct StartupScript {
     std::vector<StartupStep> steps;
+    QString file;
     QString error;
 };
 StartupScript ParseStartupScript(const QStringList& arguments);
@@ -50,6 +53,6 @@ inline constexpr char kStartupUsage[] =
     "usage: zentova [--page N] [--set A|B] [--click NAME] [--focus NAME] [--select NAME=ROW]\n"
     "               [--type TEXT] [--key Enter|Escape|Tab|Up|Shift+Down|Menu|...] [--file PATH]\n"
     "               [--wait MS] [--tip NAME] [--screenshot FILE.png]\n"
-    "               [--screenshot-top FILE.png]\n";
+    "               [--screenshot-top FILE.png] [FILE]\n";
 
 }  // namespace zentova
