@@ -153,7 +153,10 @@ QString CQtDesktop::ClipboardText() const {
 void PlaceInsideScreen(QWidget* window) {
     if (window == nullptr || !window->isWindow()) return;
     Place(*window);
-    if (window->findChild<CScreenKeeper*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+    // By name: the keeper has no meta-object of its own, so a search by its
+    // type would take any child for one.
+    if (window->findChild<QObject*>(QStringLiteral("screenKeeper"), Qt::FindDirectChildrenOnly) ==
+        nullptr) {
         new CScreenKeeper(*window);
     }
 }
