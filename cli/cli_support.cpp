@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "common/common_messages.h"
+#include "common/typed_text.h"
 #include "common/utf8_text.h"
 
 namespace zentova::cli {
@@ -49,20 +50,24 @@ void Emit(Context& context, const Outcome& outcome) {
     }
 }
 
+// Option values are typed text too: they follow the input rule, as the
+// boxes of the same numbers on the pages do.
 double ParseDouble(const std::string& text, std::string_view what) {
-    if (!text.empty()) {
+    const std::string reading(TypedText(text).view());
+    if (!reading.empty()) {
         errno = 0;
         char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (end == text.c_str() + text.size()) return value;
+        const double value = std::strtod(reading.c_str(), &end);
+        if (end == reading.c_str() + reading.size()) return value;
     }
     throw UsageError(std::string(what) + " 必须是数: " + Quoted(text));
 }
 
 int ParseInt(const std::string& text, std::string_view what) {
+    const TypedText reading(text);
     int value = 0;
-    const char* first = text.data();
-    const char* last = first + text.size();
+    const char* first = reading.view().data();
+    const char* last = first + reading.view().size();
     if (first != last && *first == '+') ++first;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (first != last && ec == std::errc() && ptr == last) return value;

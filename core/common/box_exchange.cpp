@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "common/number_text.h"
+#include "common/typed_text.h"
 
 namespace zentova {
 namespace {
@@ -21,8 +22,11 @@ std::string_view Trim(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> ReadDoubleBox(std::string_view text) {
-    text = Trim(text);
+// A box of one number follows the input rule like every other reader, so a
+// bound typed as "１．５" is the 1.5 it reads as in an expression box.
+std::optional<double> ReadDoubleBox(std::string_view typed) {
+    const TypedText reading(typed);
+    std::string_view text = Trim(reading.view());
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
@@ -39,8 +43,9 @@ std::optional<double> ReadDoubleBox(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<int> ReadIntBox(std::string_view text) {
-    text = Trim(text);
+std::optional<int> ReadIntBox(std::string_view typed) {
+    const TypedText reading(typed);
+    std::string_view text = Trim(reading.view());
     if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
         if (!text.empty() && text.front() == '-') return std::nullopt;

@@ -11,7 +11,8 @@ namespace zentova {
 
 // A decimal number, optionally signed, with blanks or tabs around it and
 // nothing else. Values beyond the range of a double are not numbers either.
-// Independent of the process locale.
+// Independent of the process locale. Both readers read the text by the input
+// rule (common/typed_text.h) first.
 std::optional<double> ReadDoubleBox(std::string_view text);
 
 // A decimal signed 32-bit integer with blanks or tabs around it.

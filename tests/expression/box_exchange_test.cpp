@@ -38,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         DoubleRow{"Comma", "3,5", false, 0}, DoubleRow{"Letters", "abc", false, 0},
         DoubleRow{"Infinity", "inf", false, 0}, DoubleRow{"NaN", "nan", false, 0},
         DoubleRow{"DoubleSign", "--1", false, 0}, DoubleRow{"SignThenBlank", "- 1", false, 0},
-        DoubleRow{"Hex", "0x10", false, 0}, DoubleRow{"Overflow", "1e999", false, 0}),
+        DoubleRow{"Hex", "0x10", false, 0}, DoubleRow{"Overflow", "1e999", false, 0},
+        DoubleRow{"FullWidth", "\uFF11\uFF0E\uFF15", true, 1.5},
+        DoubleRow{"MinusSignAndIdeographicSpace", "\u3000\u22122\u3000", true, -2},
+        DoubleRow{"FullWidthLetters", "\uFF49\uFF4E\uFF46", false, 0}),
     testing::RowName());
 
 struct IntRow {
@@ -67,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntRow{"Smallest", "-2147483648", true, std::numeric_limits<int>::min()},
                       IntRow{"TooLarge", "2147483648", false, 0},
                       IntRow{"Fraction", "1.5", false, 0}, IntRow{"Empty", "", false, 0},
-                      IntRow{"PlusMinus", "+-3", false, 0}, IntRow{"Text", "x", false, 0}),
+                      IntRow{"PlusMinus", "+-3", false, 0}, IntRow{"Text", "x", false, 0},
+                      IntRow{"FullWidth", "\uFF11\uFF12", true, 12}),
     testing::RowName());
 
 TEST(WriteBox, DoublesWithFifteenDigitsIntegersInDecimal) {

@@ -1,6 +1,7 @@
 // The drawing button of the graph page: the window it opens, the mark of the
 // last answer, a refusal, and the two saves through the file dialog; a slow
 // layout that leaves the window answering.
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,8 +51,10 @@ class GraphDrawingTest : public QObject {
         // The layout arrives from its worker a moment later.
         QTRY_VERIFY(!window->LayingOut());
         QVERIFY(window->Svg().contains("#d62728"));
-        QCOMPARE(window->findChild<QWidget*>("drawingCaption")->property("text").toString(),
+        auto* caption = window->findChild<QWidget*>("drawingCaption");
+        QCOMPARE(caption->property("text").toString(),
                  QStringLiteral("红色：点 0 到点 2 的最短路径"));
+        QCOMPARE(caption->accessibleName(), QStringLiteral("红色：点 0 到点 2 的最短路径"));
 
         // Another matrix has no answer yet: nothing is marked.
         Find<QPlainTextEdit>("matrixBox")->setPlainText(QStringLiteral("0 2 5\n2 0 1\n5 1 0"));
@@ -59,12 +62,15 @@ class GraphDrawingTest : public QObject {
         QTRY_VERIFY(!window->LayingOut());
         QVERIFY(!window->Svg().isEmpty() && !window->Svg().contains("#d62728"));
 
+        // The picture saved through a link replaces the link's target.
         QTemporaryDir dir;
+        QVERIFY(QFile::link(dir.filePath("target.svg"), dir.filePath("g.SVG")));
         fixture_.desktop.filesToSave << dir.filePath("g") << dir.filePath("g.SVG");
         QTest::mouseClick(window->findChild<QPushButton*>("savePngButton"), Qt::LeftButton);
         QTest::mouseClick(window->findChild<QPushButton*>("saveSvgButton"), Qt::LeftButton);
         QVERIFY(QFileInfo(dir.filePath("g.png")).size() > 0);
-        QVERIFY(QFileInfo(dir.filePath("g.SVG")).size() > 0);
+        QVERIFY(QFileInfo(dir.filePath("g.SVG")).isSymLink());
+        QVERIFY(QFileInfo(dir.filePath("target.svg")).size() > 0);
         QCOMPARE(fixture_.desktop.messages.size(), 1);
     }
 

@@ -2,6 +2,7 @@
 
 #include <gvc.h>
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -15,8 +16,10 @@
 #include <optional>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "common/number_text.h"
 #include "graph/graph_messages.h"
+#include "kit/control_factory.h"
 #include "kit/desktop.h"
 
 namespace zentova {
@@ -195,7 +198,6 @@ CGraphDrawingWindow::CGraphDrawingWindow(CDesktop& desktop, QWidget* parent, Dra
     setWindowTitle(QStringLiteral("图的绘制"));
     canvas_->setObjectName(QStringLiteral("graphCanvas"));
     caption_->setObjectName(QStringLiteral("drawingCaption"));
-    caption_->setAccessibleName(QStringLiteral("标出的结果"));
     savePng_->setObjectName(QStringLiteral("savePngButton"));
     saveSvg_->setObjectName(QStringLiteral("saveSvgButton"));
     for (QPushButton* button : {savePng_, saveSvg_})
@@ -225,7 +227,7 @@ void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& capti
     svg_.clear();
     renderer_->load(svg_);
     const QString status = Text(msg::kLayingOut);
-    caption_->setText(status);
+    SetCaption(*caption_, status);
     canvas_->SetStatus(status);
     for (QPushButton* button : {savePng_, saveSvg_})
         button->setEnabled(false);
@@ -248,7 +250,7 @@ void CGraphDrawingWindow::Collect() {
     renderer_->load(svg_);
     const bool valid = renderer_->isValid();
     if (!valid) svg_.clear();
-    caption_->setText(valid ? pendingCaption_ : Text(msg::kCannotLayOut));
+    SetCaption(*caption_, valid ? pendingCaption_ : Text(msg::kCannotLayOut));
     if (valid) {
         canvas_->SetPicture(drawing->picture);
     } else {
@@ -290,10 +292,11 @@ void CGraphDrawingWindow::Save(const QString& suffix) {
     if (svg_.isEmpty()) return;
     const QString path = ChooseFile(suffix);
     if (path.isEmpty()) return;
-    bool saved = false;
+    // Through a temporary file renamed into place, as every file this program
+    // writes: a failed or interrupted save leaves the old picture whole.
+    QByteArray bytes;
     if (suffix == QLatin1String("svg")) {
-        QFile file(path);
-        saved = file.open(QIODevice::WriteOnly) && file.write(svg_) == svg_.size();
+        bytes = svg_;
     } else {
         // Twice Graphviz's size, so the picture stays sharp when enlarged.
         QImage image(renderer_->defaultSize() * 2, QImage::Format_ARGB32);
@@ -302,8 +305,14 @@ void CGraphDrawingWindow::Save(const QString& suffix) {
         painter.setRenderHint(QPainter::Antialiasing);
         renderer_->render(&painter);
         painter.end();
-        saved = image.save(path, "PNG");
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) bytes.clear();
     }
+    const bool saved =
+        !bytes.isEmpty() &&
+        WriteFileAtomically(
+            QFile::encodeName(path).toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!saved) desktop_.Inform(this, QStringLiteral("无法保存文件 %1。").arg(path));
 }
 
