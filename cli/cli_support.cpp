@@ -1,5 +1,7 @@
 #include "cli_support.h"
 
+#include "cli_messages.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
@@ -60,7 +62,7 @@ double ParseDouble(const std::string& text, std::string_view what) {
         const double value = std::strtod(reading.c_str(), &end);
         if (end == reading.c_str() + reading.size()) return value;
     }
-    throw UsageError(std::string(what) + " 必须是数: " + Quoted(text));
+    throw UsageError(msg::NotANumber(what, Quoted(text)));
 }
 
 int ParseInt(const std::string& text, std::string_view what) {
@@ -71,7 +73,7 @@ int ParseInt(const std::string& text, std::string_view what) {
     if (first != last && *first == '+') ++first;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (first != last && ec == std::errc() && ptr == last) return value;
-    throw UsageError(std::string(what) + " 必须是整数: " + Quoted(text));
+    throw UsageError(msg::NotAnInteger(what, Quoted(text)));
 }
 
 std::string Shown(std::string_view text, std::size_t maxCharacters) {

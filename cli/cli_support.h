@@ -15,7 +15,8 @@ class App;
 
 namespace zentova::cli {
 
-// Exit statuses of the contract.
+// Exit statuses, which let a script tell a result from a failed computation
+// and from input that was never computed.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;  // the tool ran; its result is a failure
 inline constexpr int kExitRefused = 2;  // refused before computing, or a usage error

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_messages.h"
 #include "cli_support.h"
 #include "exprtools/constants.h"
 #include "exprtools/expression_file.h"
@@ -24,7 +25,7 @@ void AddStats(CLI::App& app, Context& context) {
         ->required();
     sub->callback([kind, &context] {
         const auto parsed = ParseStatisticKind(*kind);
-        if (!parsed) throw UsageError("统计类型必须是 0-9 或其名称之一: " + Quoted(*kind));
+        if (!parsed) throw UsageError(msg::UnknownStatisticKind(Quoted(*kind)));
         Emit(context, ComputeStatisticText(*parsed, ReadAll(context.in)));
     });
 }
@@ -46,7 +47,7 @@ void AddConstants(CLI::App& app, Context& context) {
         }
         const int i = ParseInt(*index, "序号");
         if (i < 0 || static_cast<std::size_t>(i) >= constants.size()) {
-            throw UsageError("序号必须在 0 到 " + std::to_string(constants.size() - 1) + " 之间");
+            throw UsageError(msg::ConstantIndexOutside(constants.size() - 1));
         }
         PrintText(context, ConstantClipboardText(constants[static_cast<std::size_t>(i)]));
     });
@@ -66,7 +67,7 @@ std::string ParseItemLines(std::string_view input, std::vector<ExpressionItem>& 
             untabbed = lineNumber;
         }
     });
-    if (untabbed != 0) return "第 " + std::to_string(untabbed) + " 行不是“名称<TAB>表达式”";
+    if (untabbed != 0) return msg::LineWithoutTab(untabbed);
     std::string_view problem;
     std::size_t count = 0;
     ForEachLine(input, [&](std::string_view line) {

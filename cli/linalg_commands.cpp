@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "cli_messages.h"
 #include "cli_support.h"
 #include "linalg/determinant.h"
 #include "linalg/linear_system.h"
@@ -17,7 +18,7 @@ namespace {
 // rules, so "0x2" parses here and is refused there.
 std::pair<int, int> ParseShape(const std::string& text) {
     const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos) throw UsageError("尺寸必须写成 行x列（如 2x3）: " + Quoted(text));
+    if (x == std::string::npos) throw UsageError(msg::ShapeNotRowsByColumns(Quoted(text)));
     return {ParseInt(text.substr(0, x), "行数"), ParseInt(text.substr(x + 1), "列数")};
 }
 

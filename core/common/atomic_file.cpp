@@ -88,20 +88,6 @@ bool KeepAttributes(const FileSystem& fs, const char* from, int fd) {
     return true;
 }
 
-bool WriteAll(const FileSystem& fs, int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = Retrying([&] { return fs.write(fd, bytes.data(), bytes.size()); });
-        if (written < 0) return false;
-        // Nothing written and no reason given: asking again would loop forever.
-        if (written == 0) {
-            errno = EIO;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename itself survive a power cut. The new content is already in
 // place, so a folder that cannot be synced (some file systems refuse) is no
 // reason to call the save failed.
@@ -149,15 +135,13 @@ std::string SaveTarget(const std::string& path, const FileSystem& fs) {
     }
 }
 
-bool WriteFileAtomically(const std::string& linkOrPath, std::string_view bytes,
-                         const FileSystem& fs) {
+bool BeginSave(const std::string& linkOrPath, const FileSystem& fs, PendingSave& save) {
+    save = {};
     // Replacing the link itself would leave the file it names with the old
     // content, and the user told that the save succeeded.
     const std::string path = SaveTarget(linkOrPath, fs);
     if (path.empty()) return false;
     const std::size_t slash = path.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
     if (base.empty()) {
         errno = EISDIR;
@@ -177,44 +161,99 @@ bool WriteFileAtomically(const std::string& linkOrPath, std::string_view bytes,
     } else if (errno != ENOENT) {
         return false;
     }
+    const std::string prefix =
+        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = (slash == std::string::npos ? std::string() : folder) + "." + base + ".tmp" +
-                    std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary = prefix + "." + base + ".tmp" + std::to_string(::getpid()) + "-" +
+                    std::to_string(attempt);
         fd = Retrying([&] {
             return fs.open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         });
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
-    bool ok = true;
-    if (replacing) {
-        // The owner first: a change of owner may clear permission bits.
-        bool groupKept = true;
-        ok = KeepOwner(fs, fd, old, groupKept);
-        // A list the user made private must not become readable by others.
-        const mode_t mode = old.st_mode & (groupKept ? 0777 : 0707);
-        ok = ok && fs.fchmod(fd, mode) == 0 && KeepAttributes(fs, path.c_str(), fd);
+    save = {path, prefix.empty() ? std::string(".") : prefix, temporary, fd};
+    if (!replacing) return true;
+    // The owner first: a change of owner may clear permission bits.
+    bool groupKept = true;
+    bool ok = KeepOwner(fs, fd, old, groupKept);
+    // A list the user made private must not become readable by others.
+    const mode_t mode = old.st_mode & (groupKept ? 0777 : 0707);
+    ok = ok && fs.fchmod(fd, mode) == 0 && KeepAttributes(fs, path.c_str(), fd);
+    if (ok) return true;
+    const int error = errno;
+    AbandonSave(save, fs);
+    errno = error;
+    return false;
+}
+
+bool WriteSave(PendingSave& save, std::string_view bytes, const FileSystem& fs) {
+    if (save.fd < 0) {
+        errno = EBADF;
+        return false;
     }
-    ok = ok && WriteAll(fs, fd, bytes) && Retrying([&] { return fs.fsync(fd); }) == 0;
+    while (!bytes.empty()) {
+        const ssize_t written =
+            Retrying([&] { return fs.write(save.fd, bytes.data(), bytes.size()); });
+        if (written < 0) return false;
+        // Nothing written and no reason given: asking again would loop forever.
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+bool CommitSave(PendingSave& save, const FileSystem& fs) {
+    if (save.fd < 0) {
+        errno = EBADF;
+        return false;
+    }
+    bool ok = Retrying([&] { return fs.fsync(save.fd); }) == 0;
     int error = errno;
     // Never closed twice: Linux releases the descriptor even when close fails.
-    if (fs.close(fd) != 0 && ok) {
+    if (fs.close(save.fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && fs.rename(temporary.c_str(), path.c_str()) != 0) {
+    save.fd = -1;
+    if (ok && fs.rename(save.temporary.c_str(), save.target.c_str()) != 0) {
         ok = false;
         error = errno;
     }
     if (!ok) {
-        fs.unlink(temporary.c_str());
+        fs.unlink(save.temporary.c_str());
+        save.temporary.clear();
         errno = error;
         return false;
     }
-    SyncFolder(fs, folder);
+    save.temporary.clear();
+    SyncFolder(fs, save.folder);
     return true;
+}
+
+void AbandonSave(PendingSave& save, const FileSystem& fs) {
+    if (save.fd < 0) return;
+    fs.close(save.fd);
+    save.fd = -1;
+    fs.unlink(save.temporary.c_str());
+    save.temporary.clear();
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, const FileSystem& fs) {
+    PendingSave save;
+    if (!BeginSave(path, fs, save)) return false;
+    if (!WriteSave(save, bytes, fs)) {
+        const int error = errno;
+        AbandonSave(save, fs);
+        errno = error;
+        return false;
+    }
+    return CommitSave(save, fs);
 }
 
 }  // namespace zentova

@@ -77,6 +77,29 @@ struct FileSystem {
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, const FileSystem& fs);
 
+// A save under way: the new file beside the one it replaces or creates.
+// WriteFileAtomically writes it in one go and StreamingFile piece by piece;
+// both go through these steps, so that they follow links, refuse and keep
+// the old file's owner, permissions and attributes alike.
+struct PendingSave {
+    std::string target;     // the file replaced or created, links followed
+    std::string folder;     // the target's folder, synced after the rename
+    std::string temporary;  // the new file, until it is renamed or removed
+    int fd = -1;            // open on `temporary` while the save is pending
+};
+
+// Finds the target of `path` and refuses it as WriteFileAtomically does,
+// then creates the new file with the old one's owner, permissions and
+// attributes. False with errno, and nothing is left behind.
+bool BeginSave(const std::string& path, const FileSystem& fs, PendingSave& save);
+// Appends `bytes` to the new file. False with errno; the save stays pending.
+bool WriteSave(PendingSave& save, std::string_view bytes, const FileSystem& fs);
+// Puts the new file on the disk and in place of the target. False with
+// errno, and the new file is removed.
+bool CommitSave(PendingSave& save, const FileSystem& fs);
+// Removes the new file of a pending save; the target stays as it was.
+void AbandonSave(PendingSave& save, const FileSystem& fs);
+
 // The file a save of `path` replaces or creates: `path` with every symbolic
 // link of a chain followed, relative targets taken from the link's folder.
 // Empty, with errno set, when a link cannot be read or the chain loops.

@@ -6,34 +6,40 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "common/atomic_file.h"
 
 namespace zentova {
 
 class StreamingFile {
   public:
     StreamingFile() = default;
+    // With other system calls than the real ones, for a test.
+    explicit StreamingFile(FileSystem fs) : fs_(std::move(fs)) {}
     ~StreamingFile();  // abandons a file not committed
     StreamingFile(const StreamingFile&) = delete;
     StreamingFile& operator=(const StreamingFile&) = delete;
 
-    // Starts the new file for `path`. A symbolic link is followed, so that the
-    // file it points to is replaced and the link stays. False with errno.
+    // Starts the new file for `path`, which is followed and refused as
+    // WriteFileAtomically does it: through a symbolic link the file it points
+    // to is replaced, or created when it is not there yet, and the link stays.
+    // False with errno.
     bool Open(const std::string& path);
     // Appends `bytes`; false with errno (the file is then abandoned).
     bool Write(std::string_view bytes);
     // Puts the new file in place of the target; a replaced file keeps its
-    // permissions. False with errno, and the new file is gone.
+    // owner, permissions and attributes. False with errno, and the new file
+    // is gone.
     bool Commit();
     // Removes the new file; the target stays as it was.
     void Abandon();
 
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return save_.fd >= 0; }
 
   private:
-    int fd_ = -1;
-    std::string target_;
-    std::string temporary_;
-    std::string folder_;
+    FileSystem fs_;
+    PendingSave save_;
 };
 
 }  // namespace zentova

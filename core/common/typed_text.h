@@ -4,11 +4,13 @@
 // (numbers, expressions, polynomials, formulas) reads it through this one
 // rule, so that a page and the command line cannot read a text two ways.
 //
-//   typed                                        read as
-//   U+FF01 to U+FF5E, the full-width ！ to ～    U+0021 to U+007E (！ as !, １ as 1, Ａ as A, ，as
-//   ,) U+3000 ideographic space                     a blank 。 U+3002 ideographic full stop . ×
-//   U+00D7                                     * ÷ U+00F7                                     / −
-//   U+2212, – U+2013, — U+2014                 -
+// What is read otherwise than typed:
+// - U+FF01 to U+FF5E, the full-width ！ to ～, as U+0021 to U+007E
+//   (！ as !, １ as 1, Ａ as A, ， as ,);
+// - U+3000, the ideographic space, as a blank;
+// - 。 U+3002, the ideographic full stop, as .;
+// - × U+00D7 as *, and ÷ U+00F7 as /;
+// - − U+2212, – U+2013 and — U+2014 as -.
 //
 // Every entry turns one character into one, so a text keeps its number of
 // characters and never grows in bytes. A text without these characters is

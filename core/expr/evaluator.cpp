@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/typed_text.h"
+#include "expr/expr_messages.h"
 
 #include <array>
 #include <charconv>
@@ -563,17 +564,17 @@ EvalResult Evaluate(std::string_view text, AngleMode mode) {
 std::string_view StatusText(EvalStatus status) {
     switch (status) {
         case EvalStatus::InputError:
-            return "表达式输入错误";
+            return msg::kExpressionInputError;
         case EvalStatus::DivideByZero:
-            return "除数为零错误";
+            return msg::kDivideByZero;
         case EvalStatus::Meaningless:
-            return "运算结果无意义";
+            return msg::kMeaningless;
         case EvalStatus::UnbalancedParentheses:
-            return "左右括号不匹配";
+            return msg::kUnbalancedParentheses;
         case EvalStatus::IntegralMeaningless:
-            return "所求的定积分在指定精度和深度下无意义";
+            return msg::kIntegralMeaningless;
         case EvalStatus::DerivativeMeaningless:
-            return "所求的微分在指定精度和深度下无意义";
+            return msg::kDerivativeMeaningless;
         default:
             return {};
     }

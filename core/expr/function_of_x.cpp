@@ -1,5 +1,7 @@
 #include "expr/function_of_x.h"
 
+#include "expr/expr_messages.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -189,15 +191,15 @@ EvalResult FunctionOfX::Derivative(double x0, double h0, double precision, int d
 }
 
 std::string_view SeriesRangeProblem(double start, double end, double step) {
-    if (std::isnan(start) || std::isnan(end)) return "起始值和终止值必须是数";
+    if (std::isnan(start) || std::isnan(end)) return msg::kRangeBoundNotANumber;
     if (start > end) return {};  // nothing is evaluated, whatever the step
-    if (std::isinf(start) || std::isinf(end)) return "起始值和终止值必须是有限数";
-    if (!(step > 0)) return "步长必须为正数，否则 x 永远到不了终止值";
+    if (std::isinf(start) || std::isinf(end)) return msg::kRangeBoundInfinite;
+    if (!(step > 0)) return msg::kRangeStepNotPositive;
     // Below the spacing of doubles at the largest magnitude in the range, some
     // x + step may round back to x, and the loop would never end.
     const double largest = std::fmax(std::fabs(start), std::fabs(end));
     if (step < std::nextafter(largest, INFINITY) - largest) {
-        return "步长太小，x 加上步长后不再变化，计算无法结束";
+        return msg::kRangeStepVanishes;
     }
     return {};
 }

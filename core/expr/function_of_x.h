@@ -78,8 +78,9 @@ std::uint64_t SeriesTermCount(double start, double end, double step);
 // an empty view when it ends.
 std::string_view SeriesRangeProblem(double start, double end, double step);
 
-// The process-wide function of x of the command line, which runs one
-// computation at a time.
+// The process-wide function of x, for work that runs where it is asked for,
+// one computation at a time: the command line's, and the custom-expression
+// page's evaluation with parameters. Work on a worker thread owns its own.
 FunctionOfX& SharedFunction();
 
 }  // namespace zentova

@@ -24,7 +24,7 @@ std::optional<std::string_view> FieldText(std::string_view field) {
 }
 
 std::string ItemProblem(std::size_t index, std::string_view problem) {
-    return "第 " + std::to_string(index + 1) + " 项：" + std::string(problem);
+    return msg::ExpressionFileItemProblem(index + 1, problem);
 }
 
 // The GBK forms of an item's texts, or why they do not fit their fields.

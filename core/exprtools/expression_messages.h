@@ -57,6 +57,11 @@ inline constexpr std::string_view kTooManyExpressions = "表达式文件最多�
 inline std::string StatisticsTokenNotNumber(std::size_t place, std::string_view shown) {
     return "第 " + std::to_string(place) + " 个数据“" + std::string(shown) + "”不是数字。";
 }
+// A problem of one item of an expression list being saved, at its place
+// (from 1).
+inline std::string ExpressionFileItemProblem(std::size_t place, std::string_view problem) {
+    return "第 " + std::to_string(place) + " 项：" + std::string(problem);
+}
 inline std::string ParameterTokenNotNumber(std::size_t place, std::string_view shown) {
     return "第 " + std::to_string(place) + " 个参数“" + std::string(shown) + "”不是数字。";
 }

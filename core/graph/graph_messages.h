@@ -19,6 +19,11 @@ inline constexpr std::string_view kGraphDisconnected = "图不连通，不存在
 inline constexpr std::string_view kLayingOut = "正在布局…";
 inline constexpr std::string_view kCannotLayOut = "无法布局此图。";
 
+// A node number outside 0 to `last`.
+inline std::string NodeNumberOutside(int last) {
+    return "结点编号必须在 0 到 " + std::to_string(last) + " 之间。";
+}
+
 // A token of the adjacency matrix that is not a number, at its place among the
 // numbers and in the row and column it would fill (all from 1), quoted as
 // ShownToken shows it.

@@ -63,7 +63,7 @@ std::optional<Outcome> CheckAndLoad(GraphAlgorithms& graph, int n, std::string_v
 }  // namespace
 
 std::string NodeNumberRangeMessage(int n) {
-    return "结点编号必须在 0 到 " + std::to_string(n - 1) + " 之间。";
+    return msg::NodeNumberOutside(n - 1);
 }
 
 // The graph matrix is a matrix text like any other; only its row length of

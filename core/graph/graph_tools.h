@@ -14,7 +14,7 @@
 
 namespace zentova {
 
-// "结点编号必须在 0 到 n-1 之间。" with n-1 written out.
+// The message for a node number outside 0 to n-1 (msg::NodeNumberOutside).
 std::string NodeNumberRangeMessage(int n);
 
 // Reads the adjacency matrix text by the rules of every matrix text (see

@@ -6,6 +6,8 @@
 namespace zentova::msg {
 
 inline constexpr std::string_view kFormulaInputError = "公式输入错误。";
+// The truth table's last column header, after the variables' letters.
+inline constexpr std::string_view kTruthTableFormulaColumn = "公式";
 inline constexpr std::string_view kEquivalent = "两公式等价。";
 inline constexpr std::string_view kNotEquivalent = "两公式不等价。";
 inline constexpr std::string_view kImplies = "公式一蕴含公式二。";

@@ -73,7 +73,7 @@ TruthTableStream::TruthTableStream(PreparedFormula prepared) : prepared_(std::mo
         header_ += letter;
         header_ += "  ";
     }
-    header_ += "公式";
+    header_ += msg::kTruthTableFormulaColumn;
 }
 
 void TruthTableStream::Format(std::uint64_t assignment, bool value, std::string& line) const {

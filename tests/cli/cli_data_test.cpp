@@ -7,62 +7,14 @@
 #include <vector>
 
 #include "support/cli_runner.h"
-#include "support/table.h"
 
 namespace zentova::testing {
 namespace {
 
 namespace fs = std::filesystem;
 
-class DataCli : public ::testing::TestWithParam<CliCase> {};
-
-TEST_P(DataCli, PrintsWhatThePageShows) {
-    ExpectCase(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Stats, DataCli,
-    ::testing::Values(
-        CliCase{"GeometricMean", {"stats", "geomean"}, "1 2 3 4", 0, "2.21336383940064\n", ""},
-        CliCase{"ByIndex", {"stats", "7"}, "1 2 3 4", 0, "1.29099444873581\n", ""},
-        CliCase{"Max", {"stats", "max"}, "1\n2\r\n4，3", 0, "4\n", ""},
-        CliCase{"Rsd", {"stats", "rsd"}, "1 2 3 4", 0, "0.516397779494322\n", ""},
-        CliCase{"Pstdev", {"stats", "pstdev"}, "1 2 3 4", 0, "1.11803398874989\n", ""},
-        CliCase{"SingleSampleDeviation", {"stats", "sstdev"}, "5", 0, "-nan\n", ""},
-        CliCase{"EmptyData", {"stats", "sum"}, "", 2, "", "请输入要统计的数据。\n"},
-        CliCase{"SeparatorsOnly", {"stats", "sum"}, " ,\n", 2, "", "请输入要统计的数据。\n"},
-        CliCase{"UnknownKind", {"stats", "median"}, "1 2", 2, "", nullptr},
-        CliCase{"KindTen", {"stats", "10"}, "1 2", 2, "", nullptr}),
-    RowName());
-
-// Text typed through an input method or pasted from a spreadsheet reads the
-// same in every subcommand, and a token that is no number is refused.
-INSTANTIATE_TEST_SUITE_P(
-    InputRule, DataCli,
-    ::testing::Values(
-        CliCase{"EvalFullWidth", {"eval", "（１＋２）＊３"}, "", 0, "9\n", ""},
-        CliCase{"StatsTabs", {"stats", "sum"}, "1\t2\t3", 0, "6\n", ""},
-        CliCase{"StatsFullWidthDigits", {"stats", "sum"}, "１ ２ ３", 0, "6\n", ""},
-        CliCase{"DetFraction",
-                {"det", "2"},
-                "1/2 1 1 1",
-                2,
-                "",
-                "第 1 个数“1/2”（第 1 行第 1 列）不是数字。\n"},
-        CliCase{"PolyFullWidth", {"poly", "ａ＋ｂ＊ａ－ｂ"}, "", 0, "a2-b2\n2\n", ""},
-        CliCase{"LogicFullWidth", {"logic", "dnf", "Ａ＞Ｂ"}, "", 0, "(~A^~B)v(~A^B)v(A^B)\n", ""}),
-    RowName());
-
-INSTANTIATE_TEST_SUITE_P(
-    Constants, DataCli,
-    ::testing::Values(CliCase{"Light", {"constants", "2"}, "", 0, "299792458\n", ""},
-                      CliCase{"MolarVolume", {"constants", "3"}, "", 0, "0.0224141\n", ""},
-                      CliCase{"LightYear", {"constants", "11"}, "", 0, "9.4605e+15\n", ""},
-                      CliCase{"Pi", {"constants", "0"}, "", 0, "3.14159265359\n", ""},
-                      CliCase{"Beyond", {"constants", "33"}, "", 2, "", nullptr},
-                      CliCase{"Negative", {"constants", "-1"}, "", 2, "", nullptr}),
-    RowName());
-
+// The cases of stats, constants and the input rule that are a transcript
+// alone are in tests/golden/data_commands.golden.
 TEST(ConstantsCli, ListsAllThirtyThree) {
     const CliRun run = RunCli({"constants"});
     EXPECT_EQ(run.exitCode, 0);

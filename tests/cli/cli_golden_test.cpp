@@ -41,6 +41,36 @@ std::vector<std::string> SplitArguments(const std::string& line) {
     return args;
 }
 
+// A text line's bytes: \r, \t and \s stand for CR, tab and a blank (for one
+// that ends a line, which editors strip), a final \c for the end of the text
+// without a line break, and \\ for a backslash.
+std::string Unescaped(const std::string& text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            bytes.push_back(text[i]);
+            continue;
+        }
+        switch (text[++i]) {
+            case 'r':
+                bytes.push_back('\r');
+                break;
+            case 't':
+                bytes.push_back('\t');
+                break;
+            case 's':
+                bytes.push_back(' ');
+                break;
+            case 'c':
+                if (i + 1 == text.size()) return bytes;
+                [[fallthrough]];
+            default:
+                bytes.push_back(text[i]);
+        }
+    }
+    return bytes + "\n";
+}
+
 std::vector<GoldenCase> ReadGolden(const std::filesystem::path& path) {
     std::vector<GoldenCase> cases;
     std::ifstream file(path);
@@ -60,13 +90,13 @@ std::vector<GoldenCase> ReadGolden(const std::filesystem::path& path) {
         GoldenCase& c = cases.back();
         switch (line[0]) {
             case '<':
-                c.input += rest + "\n";
+                c.input += Unescaped(rest);
                 break;
             case '>':
-                c.out += rest + "\n";
+                c.out += Unescaped(rest);
                 break;
             case '!':
-                c.err += rest + "\n";
+                c.err += Unescaped(rest);
                 break;
             case '=':
                 c.exitCode = std::stoi(rest);

@@ -2,6 +2,7 @@
 // (links, chains of links, a link to nothing or into another file system, a
 // loop, a file of another owner): the old file stays byte for byte, links stay
 // links, no temporary file stays behind, and errno names the call's failure.
+// A save streamed piece by piece goes the same way.
 #include "common/atomic_file.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <fstream>
 #include <vector>
 
+#include "common/streaming_file.h"
 #include "support/table.h"
 
 namespace zentova {
@@ -53,7 +55,15 @@ struct FaultRow {
     Layout layout = Layout::File;
     fs::perms mode = fs::perms(0600);       // of the list before
     fs::perms savedMode = fs::perms(0600);  // after
+    bool streamed = false;                  // saved with StreamingFile, in two pieces
 };
+
+bool StreamedSave(const std::string& path, std::string_view bytes, const FileSystem& system) {
+    StreamingFile file(system);
+    const std::size_t half = bytes.size() / 2;
+    return file.Open(path) && file.Write(bytes.substr(0, half)) && file.Write(bytes.substr(half)) &&
+           file.Commit();
+}
 
 // A listed access control list that cannot be set on the new file.
 FileSystem RefusedAccessList() {
@@ -140,7 +150,8 @@ TEST_P(SaveFault, LeavesTheOldFileWhole) {
     const bool linked = fs::is_symlink(path_);
     const std::string before = fs::exists(target_, none) ? Saved() : "";
     const std::ptrdiff_t files = Files();
-    const bool saved = WriteFileAtomically(path_, kNew, FileSystem(row.system));
+    const bool saved = row.streamed ? StreamedSave(path_, kNew, row.system)
+                                    : WriteFileAtomically(path_, kNew, FileSystem(row.system));
     EXPECT_EQ(saved ? 0 : errno, row.error);
     EXPECT_EQ(fs::is_symlink(path_), linked);  // the link is not replaced by a file
     if (row.layout == Layout::Loop) {
@@ -178,6 +189,14 @@ INSTANTIATE_TEST_SUITE_P(
         FaultRow{"FolderNotWritable", {.open = Fails(EACCES)}, EACCES},
         FaultRow{"Link", {}, 0, Layout::Link}, FaultRow{"ChainOfLinks", {}, 0, Layout::Chain},
         FaultRow{"DanglingLink", {}, 0, Layout::Dangling},
+        // It used to put a file of its own in place of the link.
+        FaultRow{"StreamedThroughDanglingLink",
+                 {},
+                 0,
+                 Layout::Dangling,
+                 fs::perms(0600),
+                 fs::perms(0600),
+                 true},
         FaultRow{"LinkIntoAnotherFileSystem", {}, 0, Layout::OtherFileSystem},
         FaultRow{"LinkLoop", {}, ELOOP, Layout::Loop},
         FaultRow{"LinkToFileNotWritable", {.writable = Fails(EACCES)}, EACCES, Layout::Link},

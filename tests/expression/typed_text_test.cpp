@@ -29,7 +29,7 @@ TEST(TypedText, ReadsEachFormAsItsAsciiCharacter) {
 }
 
 // Neighbours of the table's characters and everything else stay as typed:
-// such a text is handed back itself, so it reads exactly as before.
+// such a text is handed back itself, so it reads exactly as typed.
 TEST(TypedText, OtherTextIsHandedBackItself) {
     for (const std::string& text : std::initializer_list<std::string>{
              "", "sin(30)+2^3", "1\t2", "中文、名称", "｟￠", "\xEF\xBC\x80", "\xE3\x80\x81", "·‐≠",

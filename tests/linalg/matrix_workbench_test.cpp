@@ -281,7 +281,7 @@ TEST(MatrixWorkbench, StoredResultsKeepTheirDigits) {
     AddMatrix(bench, "T", 2, 2, "3 0 0 7");
     bench.SelectOperand(OperandList::Unary, 0);
     ASSERT_EQ(bench.Operate(K::OpInverse).kind, Kind::Done);
-    EXPECT_EQ(bench.editor().text, "0.333333,0,\r\n0,0.142857");  // shown as before
+    EXPECT_EQ(bench.editor().text, "0.333333,0,\r\n0,0.142857");  // shown to six digits
     AddMatrix(bench, "R", 2, 2, "0.333333,0,\n0,0.142857  ");     // the box gives back LF
     EXPECT_EQ(bench.entries()[1].text, "0.3333333333333333,0,\n0,0.14285714285714285");
     bench.SelectOperand(OperandList::First, 0);

@@ -21,7 +21,7 @@ struct CliRun {
 CliRun RunCli(const std::vector<std::string>& args, std::string_view input = {},
               std::size_t addressSpaceMb = 0);
 
-// Checks a run against the contract: the exit status and standard output
+// Checks a run: the exit status and standard output
 // exactly, and standard error exactly or, where `err` is null, some message
 // of our own wording ending in a line break.
 void ExpectRun(const CliRun& run, int exitCode, std::string_view out, const char* err);

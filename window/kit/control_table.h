@@ -52,11 +52,11 @@ struct FontSpec {
 
 inline constexpr const char* kArialFamilies[] = {"Arial", "Liberation Sans"};
 
-// Arial as the older Windows font call asks for it: `cellHeight` pixels from
-// the top of the highest to the bottom of the lowest glyph, and characters
-// `averageWidth` pixels wide on average. Arial's ascent and descent are 1854
-// and 434 of 2048 units per em; its average width is 983 units bold and 904
-// regular. Liberation Sans shares these metrics.
+// Arial given by the two measures the pages' tables size fonts in:
+// `cellHeight` pixels from the top of the highest to the bottom of the lowest
+// glyph, and characters `averageWidth` pixels wide on average. Arial's ascent
+// and descent are 1854 and 434 of 2048 units per em; its average width is 983
+// units bold and 904 regular. Liberation Sans shares these metrics.
 constexpr FontSpec ArialFont(int cellHeight, int averageWidth, bool bold = true) {
     const int pixels = (cellHeight * 2048 + 1144) / 2288;
     const int average = bold ? 983 : 904;
@@ -71,8 +71,8 @@ struct ListColumn {
     int width;
 };
 
-// Identifier of a control that nothing looks up by id, as a dialog
-// template's unnamed statics.
+// Identifier of a control that nothing looks up by id, such as a label that
+// never changes: it stays out of the form's table of controls by id.
 inline constexpr int kNoControlId = -1;
 
 struct ControlRow {

@@ -2,22 +2,27 @@
 // window stays responsive, with the page's compute button as its stop button.
 //
 // A page keeps one task per compute button, as a member declared after
-// everything its work uses, so that the task stops and joins before those go:
+// everything its work uses, so that the task stops and joins before those go.
+// The series page's sum, for one:
 //
-//     void CSeriesPage::Compute() {
-//         if (task_.StopIfRunning()) return;  // the click was a stop
-//         ...read and check the boxes into text, start, end, step...
-//         task_.Run([this, text, start, end, step](TaskControl& control) {
-//             FunctionOfX f;
-//             Outcome outcome = ComputeSeries(f, text, start, end, step, '+', &control);
-//             return CPageTask::Deliver([this, outcome] { ShowOutcome(outcome); });
-//         }, /*mayBeLong=*/true);
+//     void CSeriesPage::Evaluate(Half& half, CPageTask& task) {
+//         if (task.StopIfRunning() || !ReadAll()) return;  // the click was a stop
+//         ...copy the function, start, end and step, refuse a range that never ends...
+//         task.Run(
+//             [this, text, start, end, step, box = half.resultBox](TaskControl& control) {
+//                 FunctionOfX function;
+//                 const Outcome outcome =
+//                     ComputeSeries(function, text, start, end, step, '+', &control);
+//                 return CPageTask::Deliver([this, outcome, box] { ShowOutcome(outcome, box); });
+//             },
+//             FunctionWorkMayBeLong(SeriesTermCount(start, end, step), text.size()));
 //     }
 //
 // The work runs on the worker: it may use only copies it owns and the
-// control, never a widget or the page's fields. It returns the closure that shows its result, which
-// the task calls on the user-interface thread, unless the run was stopped or superseded first: then
-// nothing is shown and the page keeps its previous result, whatever the work returned.
+// control, never a widget or the page's fields. It returns the closure that
+// shows its result, which the task calls on the user-interface thread, unless
+// the run was stopped or superseded first: then nothing is shown and the page
+// keeps its previous result, whatever the work returned.
 #pragma once
 
 #include <QKeySequence>
