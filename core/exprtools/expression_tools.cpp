@@ -11,6 +11,13 @@ char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// A stopped computation's value means nothing: it ends as stopped, whatever it
+// had reached.
+Outcome OutcomeOfRun(const EvalResult& result, const TaskControl* control) {
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
+    return OutcomeOf(result);
+}
+
 }  // namespace
 
 std::string LowerCaseAscii(std::string_view text) {
@@ -44,17 +51,6 @@ EvalResult CalculatorEvaluate(std::string& text, AngleMode mode) {
 bool FitsExpressionBox(std::string_view text) {
     return Utf16Length(text) <= kMaxExpressionLength;
 }
-
-namespace {
-
-// A stopped computation's value means nothing: it ends as stopped, whatever it
-// had reached.
-Outcome OutcomeOfRun(const EvalResult& result, const TaskControl* control) {
-    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
-    return OutcomeOf(result);
-}
-
-}  // namespace
 
 std::string_view CalculusInputProblem(double precision, int depth) {
     if (!(precision > 0)) return msg::kPrecisionMustBePositive;
