@@ -49,6 +49,9 @@ void Emit(Context& context, const Outcome& outcome) {
         case Outcome::Kind::Value:
             PrintText(context, outcome.text);
             return;
+        case Outcome::Kind::Stopped:
+            // Nothing stops a command here; had one stopped, it has nothing to say.
+            return;
     }
 }
 

@@ -16,6 +16,8 @@ struct CalculatorKey {
     int id;
     std::string_view caption;  // also the text the key inserts
     std::string_view tip;      // empty when the key has no tooltip
+    // A function key's number of arguments; 0 for a key that is no function.
+    int arguments = 0;
 };
 
 inline constexpr int kFirstKeyId = 1001;

@@ -11,6 +11,13 @@ char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// A stopped computation's value means nothing: it ends as stopped, whatever it
+// had reached.
+Outcome OutcomeOfRun(const EvalResult& result, const TaskControl* control) {
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
+    return OutcomeOf(result);
+}
+
 }  // namespace
 
 std::string LowerCaseAscii(std::string_view text) {
@@ -57,7 +64,8 @@ Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double low
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.DefiniteIntegral(lower, upper, precision, depth, control));
+    return OutcomeOfRun(function.DefiniteIntegral(lower, upper, precision, depth, control),
+                        control);
 }
 
 Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,
@@ -66,7 +74,7 @@ Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double p
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.Derivative(point, step, precision, depth, control));
+    return OutcomeOfRun(function.Derivative(point, step, precision, depth, control), control);
 }
 
 std::string_view SeriesInputProblem(std::string_view text, double start, double end, double step) {
@@ -80,7 +88,7 @@ Outcome ComputeSeries(FunctionOfX& function, std::string_view text, double start
         return Outcome::Refused(problem);
     }
     function.SetFunctionText(text);
-    return OutcomeOf(function.SeriesAccumulate(start, end, step, op, control));
+    return OutcomeOfRun(function.SeriesAccumulate(start, end, step, op, control), control);
 }
 
 std::vector<double> SplitParameterValues(std::string_view text,

@@ -38,7 +38,7 @@ bool FitsExpressionBox(std::string_view text);
 std::string_view CalculusInputProblem(double precision, int depth);
 
 // The three computations below pass `control` on to FunctionOfX; a stopped
-// one is a failure to discard.
+// one ends as Outcome::Stopped.
 Outcome ComputeIntegral(FunctionOfX& function, std::string_view text, double lower, double upper,
                         double precision, int depth, TaskControl* control = nullptr);
 Outcome ComputeDerivative(FunctionOfX& function, std::string_view text, double point, double step,

@@ -135,7 +135,7 @@ SpanningTreeReport ComputeSpanningTree(GraphAlgorithms& graph, int n, std::strin
     }
     GraphMatrix tree;
     if (graph.MinimumSpanningTree(tree) == SpanningTreeStatus::Disconnected) {
-        report.outcome = Outcome::Failure(std::string(msg::kGraphDisconnected));
+        report.outcome = Outcome::Failure(msg::kGraphDisconnected);
         return report;
     }
     report.treeText = FormatGraphMatrixText(tree);

@@ -58,7 +58,7 @@ LinearSystemAnswer SolveLinearSystemText(int n, std::string_view text) {
         return answer;
     }
     if (SolveLinearSystem(n, augmented) != SolveStatus::Solved) {
-        answer.outcome = Outcome::Failure(std::string(msg::kNoUniqueSolution));
+        answer.outcome = Outcome::Failure(msg::kNoUniqueSolution);
         return answer;
     }
     std::string joined;

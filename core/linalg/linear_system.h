@@ -24,7 +24,7 @@ struct LinearSystemAnswer {
     // Refused: a message box; Failure: no unique solution; Value: the lines
     // joined by LF, in the order of the unknowns.
     Outcome outcome;
-    std::vector<std::string> lines;  // "x0 = 2", "x1 = 1", ...
+    std::vector<std::string> lines;  // for Value: "x0 = 2", "x1 = 1", ...
     bool listCleared = false;        // the page empties its result list
 };
 

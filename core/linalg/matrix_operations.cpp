@@ -248,7 +248,7 @@ MatrixOpAnswer RunMatrixOperation(MatrixOpKind kind, const MatrixOperand& a,
     MatrixOpResult result = MatrixOperation(a, b, kind);
     answer.rank = result.rank;
     if (result.text.empty()) {
-        answer.outcome = Outcome::Failure(std::string(msg::kNotInvertible));
+        answer.outcome = Outcome::Failure(msg::kNotInvertible);
         return answer;
     }
     answer.outcome = Outcome::Value(std::move(result.text));

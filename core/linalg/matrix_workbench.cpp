@@ -9,10 +9,18 @@
 namespace zentova {
 namespace {
 
-using Kind = WorkbenchAnswer::Kind;
+// The result is in the editor fields, which the page writes back.
+WorkbenchAnswer Done() {
+    return {Outcome::Value({}), true};
+}
 
-WorkbenchAnswer Answer(Kind kind, std::string_view message = {}, bool writeBack = false) {
-    return {kind, std::string(message), writeBack};
+// The person said No, or there was nothing to pick: nothing changes.
+WorkbenchAnswer Declined() {
+    return {Outcome::Stopped()};
+}
+
+WorkbenchAnswer Refused(std::string_view message, bool writeBack = false) {
+    return {Outcome::Refused(message), writeBack};
 }
 
 char FoldCase(char c) {
@@ -89,15 +97,15 @@ WorkbenchAnswer MatrixWorkbench::Add(const Ask& askOverwrite) {
     editor_.text = std::string(TrimMatrixText(editor_.text));
     if (const std::string problem = MatrixEntryProblem(editor_.rows, editor_.cols, editor_.text);
         !problem.empty()) {
-        return Answer(Kind::Refused, problem);
+        return Refused(problem);
     }
-    if (editor_.name.empty()) return Answer(Kind::Refused, msg::kEnterMatrixName);
+    if (editor_.name.empty()) return Refused(msg::kEnterMatrixName);
 
     const int existing = FindName(editor_.name);
     if (existing != kNoSelection) {
-        if (!askOverwrite(OverwriteQuestion(editor_.name))) return Answer(Kind::Declined);
+        if (!askOverwrite(OverwriteQuestion(editor_.name))) return Declined();
     } else if (entries_.size() >= kMatrixListFullAt) {
-        return Answer(Kind::Refused, msg::kMatrixListFull);
+        return Refused(msg::kMatrixListFull);
     }
     // A result still in the box, number for number, is stored with the digits
     // that were computed, not with the six that are shown; anything else is
@@ -113,19 +121,19 @@ WorkbenchAnswer MatrixWorkbench::Add(const Ask& askOverwrite) {
         MatrixEntry& old = entries_[static_cast<std::size_t>(existing)];
         entry.name = old.name;
         old = std::move(entry);
-        return Answer(Kind::Done, {}, true);
+        return Done();
     }
     entries_.push_back(std::move(entry));
     current_ = static_cast<int>(entries_.size()) - 1;
-    return Answer(Kind::Done, {}, true);
+    return Done();
 }
 
 WorkbenchAnswer MatrixWorkbench::Delete(const Ask& askConfirm) {
-    if (entries_.empty()) return Answer(Kind::Refused, msg::kMatrixListEmpty);
-    if (!askConfirm(msg::kConfirmDeleteMatrix)) return Answer(Kind::Declined);
+    if (entries_.empty()) return Refused(msg::kMatrixListEmpty);
+    if (!askConfirm(msg::kConfirmDeleteMatrix)) return Declined();
     // While the list holds items one of them is selected; the guard keeps a
     // model driven without a selection from removing anything at random.
-    if (current_ == kNoSelection) return Answer(Kind::Declined);
+    if (current_ == kNoSelection) return Declined();
     const int s = current_;
     const int size = static_cast<int>(entries_.size()) - 1;
     current_ = NeighbourAfterRemoval(s, size);
@@ -145,16 +153,16 @@ WorkbenchAnswer MatrixWorkbench::Delete(const Ask& askConfirm) {
         editor_.rows = 0;
         editor_.cols = 0;
     }
-    return Answer(Kind::Done, {}, true);
+    return Done();
 }
 
 WorkbenchAnswer MatrixWorkbench::Select(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
-        return Answer(Kind::Declined);
+        return Declined();
     }
     current_ = index;
     LoadEditor(index);
-    return Answer(Kind::Done, {}, true);
+    return Done();
 }
 
 void MatrixWorkbench::LoadEditor(int index) {
@@ -185,7 +193,7 @@ WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
         const int first = operand(OperandList::First);
         const int second = operand(OperandList::Second);
         if (first == kNoSelection || second == kNoSelection) {
-            return Answer(Kind::Refused, msg::kChooseOperands);
+            return Refused(msg::kChooseOperands);
         }
         a = Operand(first);
         b = Operand(second);
@@ -193,7 +201,7 @@ WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
         const int only = operand(OperandList::Unary);
         if (only == kNoSelection) {
             // The echelon button writes the editor back even here.
-            return Answer(Kind::Refused, msg::kChooseOperands, kind == MatrixOpKind::OpEchelon);
+            return Refused(msg::kChooseOperands, kind == MatrixOpKind::OpEchelon);
         }
         a = Operand(only);
     }
@@ -203,9 +211,10 @@ WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
         case Outcome::Kind::Refused:
             // A shape mismatch of a binary operation puts the stored editor
             // back; an inversion's refusals leave the typing in place.
-            return Answer(Kind::Refused, answer.outcome.text, binary);
+            return Refused(answer.outcome.text, binary);
         case Outcome::Kind::Failure:
-            return Answer(Kind::Failure, answer.outcome.text);
+        case Outcome::Kind::Stopped:
+            return {answer.outcome};
         case Outcome::Kind::Value:
             break;
     }
@@ -214,7 +223,7 @@ WorkbenchAnswer MatrixWorkbench::Operate(MatrixOpKind kind) {
     editor_.cols = answer.cols;
     editor_.name = answer.name;
     if (answer.hasRank) editor_.rank = answer.rank;
-    return Answer(Kind::Done, {}, true);
+    return Done();
 }
 
 }  // namespace zentova

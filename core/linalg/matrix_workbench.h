@@ -40,11 +40,11 @@ inline constexpr std::size_t kMatrixListFullAt = 999;
 
 enum class OperandList { First, Second, Unary };
 
-// What a handler did. Refused and Failure carry a message box text.
+// What a handler did: a value without text when its result is in the editor
+// fields; a refusal or a failure whose text goes into a message box; stopped
+// when the person answered No or there was nothing to pick.
 struct WorkbenchAnswer {
-    enum class Kind { Done, Declined, Refused, Failure };
-    Kind kind = Kind::Done;
-    std::string message;
+    Outcome outcome;
     bool writeBack = false;  // the page writes the editor fields into its boxes
 };
 

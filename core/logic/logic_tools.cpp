@@ -187,7 +187,7 @@ Outcome ComputeNormalForm(std::string_view formula, NormalForm form, TaskControl
     std::optional<NormalFormStream> stream = MakeNormalForm(formula, form);
     if (!stream) return Outcome::Refused(msg::kFormulaInputError);
     std::optional<std::string> text = stream->Collect(control, maxLength);
-    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
     if (!text) {
         return Outcome::Refused(form == NormalForm::Conjunctive ? msg::kConjunctiveFormTooLong
                                                                 : msg::kDisjunctiveFormTooLong);
@@ -200,7 +200,7 @@ Outcome CheckEquivalence(std::string_view formula1, std::string_view formula2,
     const std::optional<bool> holds = HoldsForAll(
         formula1, formula2, control, [](std::uint64_t a, std::uint64_t b) { return a ^ b; });
     if (!holds) return Outcome::Refused(msg::kFormulaInputError);
-    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
     return Outcome::Value(std::string(*holds ? msg::kEquivalent : msg::kNotEquivalent));
 }
 
@@ -209,7 +209,7 @@ Outcome CheckImplication(std::string_view formula1, std::string_view formula2,
     const std::optional<bool> holds = HoldsForAll(
         formula1, formula2, control, [](std::uint64_t a, std::uint64_t b) { return a & ~b; });
     if (!holds) return Outcome::Refused(msg::kFormulaInputError);
-    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
     return Outcome::Value(std::string(*holds ? msg::kImplies : msg::kNotImplies));
 }
 

@@ -76,7 +76,7 @@ Outcome SaveTruthTableText(std::string_view formula, const std::string& path,
     if (!file.Open(path)) return Outcome::Refused(msg::kTableUnwritable);
     const bool written = StreamTruthTableText(
         *table, [&file](std::string_view piece) { return file.Write(piece); }, control);
-    if (control != nullptr && control->StopRequested()) return Outcome::Failure({});
+    if (control != nullptr && control->StopRequested()) return Outcome::Stopped();
     if (!written || !file.Commit()) return Outcome::Refused(msg::kTableUnwritable);
     return Outcome::Value({});
 }

@@ -80,20 +80,27 @@ std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth
     return runs;
 }
 
-Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid,
-                                 TaskControl* control) {
+Outcome MultiplyPolynomialInput(PolyEngine& engine, std::string_view input, PolyProduct& result,
+                                TaskControl* control) {
     if (const auto problem = PolynomialInputProblem(input); !problem.empty()) {
         return Outcome::Refused(problem);
     }
-    PolyProduct product;
-    switch (MultiplyChain(engine, input, product, control)) {
+    switch (MultiplyChain(engine, input, result, control)) {
         case PolyStatus::Ok:
             break;
         case PolyStatus::Overflow:
-            return Outcome::Failure(std::string(msg::kPolynomialOverflow));
+            return Outcome::Failure(msg::kPolynomialOverflow);
         case PolyStatus::Stopped:
-            return Outcome::Failure({});
+            return Outcome::Stopped();
     }
+    return Outcome::Value({});
+}
+
+Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid,
+                                 TaskControl* control) {
+    PolyProduct product;
+    Outcome outcome = MultiplyPolynomialInput(engine, input, product, control);
+    if (outcome.kind != Outcome::Kind::Value) return outcome;
     std::string text;
     if (withGrid) {
         text += GridRow(product.grid, product.width, true) + '\n';

@@ -55,10 +55,16 @@ struct TypesetRun {
 };
 std::vector<TypesetRun> TypesetProduct(const PolyOutputGrid& grid, int usedWidth);
 
-// The whole compute command: the checks, then the chain. The value is the
-// plain result and the term count on two lines; with `withGrid`, the upper
-// and the lower row of the grid come first. A stopped one is a failure to
-// discard.
+// The compute command up to the product, for the page and the command line
+// alike: the checks (refused), then the chain, whose overflow is a failure
+// with its message and whose stop is Stopped. A value has no text: the
+// product is in `result`, written as MultiplyChain writes it.
+Outcome MultiplyPolynomialInput(PolyEngine& engine, std::string_view input, PolyProduct& result,
+                                TaskControl* control = nullptr);
+
+// The whole compute command as text. The value is the plain result and the
+// term count on two lines; with `withGrid`, the upper and the lower row of
+// the grid come first.
 Outcome ComputePolynomialProduct(PolyEngine& engine, std::string_view input, bool withGrid,
                                  TaskControl* control = nullptr);
 

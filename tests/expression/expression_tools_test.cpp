@@ -118,14 +118,15 @@ TEST(Calculus, RefusalLeavesTheFunctionAlone) {
 }
 
 // Each command hands its control on: a stop requested before the start ends
+// (as Stopped, which the outcome now names instead of an empty failure)
 // computations that would otherwise succeed at their second step.
 TEST(Calculus, CommandsPassTheControlOn) {
     FunctionOfX f;
     TaskControl stopped;
     stopped.RequestStop();
-    EXPECT_EQ(ComputeIntegral(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Failure);
-    EXPECT_EQ(ComputeDerivative(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Failure);
-    EXPECT_EQ(ComputeSeries(f, "x", 1, 9, 1, '+', &stopped).kind, Outcome::Kind::Failure);
+    EXPECT_EQ(ComputeIntegral(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Stopped);
+    EXPECT_EQ(ComputeDerivative(f, "x", 0, 1, 1e-300, 9, &stopped).kind, Outcome::Kind::Stopped);
+    EXPECT_EQ(ComputeSeries(f, "x", 1, 9, 1, '+', &stopped).kind, Outcome::Kind::Stopped);
 }
 
 TEST(Series, RefusesEmptyFunctionAndEndlessRanges) {

@@ -12,7 +12,8 @@
 namespace zentova {
 namespace {
 
-using Kind = WorkbenchAnswer::Kind;
+// A handler answers with an Outcome: a value when done, stopped when declined.
+using Kind = Outcome::Kind;
 
 const MatrixWorkbench::Ask kYes = [](std::string_view) { return true; };
 const MatrixWorkbench::Ask kNo = [](std::string_view) { return false; };
@@ -59,15 +60,15 @@ TEST_P(AddTable, ChecksInOrderAndStores) {
     const WorkbenchAnswer answer =
         AddMatrix(bench, c.matrixName, c.rows, c.cols, c.text, c.autoFormat);
     if (c.message.empty()) {
-        ASSERT_EQ(answer.kind, Kind::Done);
+        ASSERT_EQ(answer.outcome.kind, Kind::Value);
         EXPECT_TRUE(answer.writeBack);
         ASSERT_EQ(bench.entries().size(), 1u);
         EXPECT_EQ(bench.entries()[0].text, c.stored);
         EXPECT_EQ(bench.editor().text, c.stored);
         EXPECT_EQ(bench.current(), 0);
     } else {
-        EXPECT_EQ(answer.kind, Kind::Refused);
-        EXPECT_EQ(answer.message, c.message);
+        EXPECT_EQ(answer.outcome.kind, Kind::Refused);
+        EXPECT_EQ(answer.outcome.text, c.message);
         EXPECT_FALSE(answer.writeBack);
         EXPECT_TRUE(bench.entries().empty());
         EXPECT_EQ(bench.editor().text, c.stored);  // trimmed by the failed add
@@ -91,16 +92,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MatrixWorkbench, SameNameOfOtherCaseAsksAndKeepsTheFirstSpelling) {
     MatrixWorkbench bench;
-    ASSERT_EQ(AddMatrix(bench, "A", 2, 2, "1 2 3 4").kind, Kind::Done);
+    ASSERT_EQ(AddMatrix(bench, "A", 2, 2, "1 2 3 4").outcome.kind, Kind::Value);
     std::string asked;
     const auto remember = [&](std::string_view q) {
         asked = q;
         return false;
     };
-    EXPECT_EQ(AddMatrix(bench, "a", 1, 1, "9", false, remember).kind, Kind::Declined);
+    EXPECT_EQ(AddMatrix(bench, "a", 1, 1, "9", false, remember).outcome.kind, Kind::Stopped);
     EXPECT_EQ(asked, "矩阵a已存在，是否覆盖？");
     EXPECT_EQ(bench.entries()[0].text, "1 2 3 4");
-    ASSERT_EQ(AddMatrix(bench, "a", 1, 2, "7 8 9", true).kind, Kind::Done);
+    ASSERT_EQ(AddMatrix(bench, "a", 1, 2, "7 8 9", true).outcome.kind, Kind::Value);
     ASSERT_EQ(bench.entries().size(), 1u);
     EXPECT_EQ(bench.entries()[0].name, "A");
     EXPECT_EQ(bench.entries()[0].rows, 1);
@@ -113,12 +114,12 @@ TEST(MatrixWorkbench, FullAt999ButOverwriteStillWorks) {
         // Appended rather than "m" + ...: GCC 12 warns falsely (-Wrestrict) on that.
         std::string name = "m";
         name += std::to_string(i);
-        ASSERT_EQ(AddMatrix(bench, name, 1, 1, "1").kind, Kind::Done);
+        ASSERT_EQ(AddMatrix(bench, name, 1, 1, "1").outcome.kind, Kind::Value);
     }
     const WorkbenchAnswer full = AddMatrix(bench, "new", 1, 1, "2");
-    EXPECT_EQ(full.kind, Kind::Refused);
-    EXPECT_EQ(full.message, msg::kMatrixListFull);
-    EXPECT_EQ(AddMatrix(bench, "M5", 1, 1, "3").kind, Kind::Done);
+    EXPECT_EQ(full.outcome.kind, Kind::Refused);
+    EXPECT_EQ(full.outcome.text, msg::kMatrixListFull);
+    EXPECT_EQ(AddMatrix(bench, "M5", 1, 1, "3").outcome.kind, Kind::Value);
     EXPECT_EQ(bench.entries()[5].text, "3");
     EXPECT_EQ(bench.entries().size(), 999u);
 }
@@ -132,7 +133,7 @@ std::string TextOf(const char* name) {
 TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
     MatrixWorkbench bench;
     for (const char* name : {"A", "B", "C", "D"})
-        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).kind, Kind::Done);
+        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).outcome.kind, Kind::Value);
     bench.Select(1);
     for (OperandList list : {OperandList::First, OperandList::Second, OperandList::Unary}) {
         bench.SelectOperand(list, 0);
@@ -142,7 +143,7 @@ TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
         asked = q;
         return true;
     };
-    ASSERT_EQ(bench.Delete(yes).kind, Kind::Done);
+    ASSERT_EQ(bench.Delete(yes).outcome.kind, Kind::Value);
     EXPECT_EQ(asked, "是否真的要删除当前矩阵？");
     EXPECT_EQ(Names(bench), (std::vector<std::string>{"A", "C", "D"}));
     EXPECT_EQ(bench.current(), 1);
@@ -158,13 +159,13 @@ TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
     bench.SelectOperand(OperandList::Second, 2);
     bench.SelectOperand(OperandList::Unary, MatrixWorkbench::kNoSelection);
     bench.Select(0);
-    ASSERT_EQ(bench.Delete(kYes).kind, Kind::Done);
+    ASSERT_EQ(bench.Delete(kYes).outcome.kind, Kind::Value);
     EXPECT_EQ(Names(bench), (std::vector<std::string>{"C", "D"}));
     EXPECT_EQ(bench.operand(OperandList::First), 1);
     EXPECT_EQ(bench.operand(OperandList::Unary), MatrixWorkbench::kNoSelection);
     // Deleting the last entry selects the new last one.
     bench.Select(1);
-    ASSERT_EQ(bench.Delete(kYes).kind, Kind::Done);
+    ASSERT_EQ(bench.Delete(kYes).outcome.kind, Kind::Value);
     EXPECT_EQ(bench.current(), 0);
     EXPECT_EQ(bench.operand(OperandList::Second), 0);
     EXPECT_EQ(bench.editor().name, "C");
@@ -172,28 +173,28 @@ TEST(MatrixWorkbench, DeleteMovesSelectionsAsTheListsDo) {
 
 TEST(MatrixWorkbench, DeletingTheOnlyEntryClearsTheEditor) {
     MatrixWorkbench bench;
-    EXPECT_EQ(bench.Delete(kYes).message, msg::kMatrixListEmpty);
+    EXPECT_EQ(bench.Delete(kYes).outcome.text, msg::kMatrixListEmpty);
     AddMatrix(bench, "A", 2, 2, "1 2 3 4", false);
     bench.editor().autoFormat = true;
-    EXPECT_EQ(bench.Delete(kNo).kind, Kind::Declined);
+    EXPECT_EQ(bench.Delete(kNo).outcome.kind, Kind::Stopped);
     EXPECT_EQ(bench.entries().size(), 1u);
-    ASSERT_EQ(bench.Delete(kYes).kind, Kind::Done);
+    ASSERT_EQ(bench.Delete(kYes).outcome.kind, Kind::Value);
     EXPECT_TRUE(bench.entries().empty());
     EXPECT_EQ(bench.current(), MatrixWorkbench::kNoSelection);
     EXPECT_EQ(bench.editor().text, "");
     EXPECT_EQ(bench.editor().name, "");
     EXPECT_EQ(bench.editor().rows, 0);
     EXPECT_TRUE(bench.editor().autoFormat);
-    EXPECT_EQ(bench.Delete(kYes).message, msg::kMatrixListEmpty);
+    EXPECT_EQ(bench.Delete(kYes).outcome.text, msg::kMatrixListEmpty);
 }
 
 TEST(MatrixWorkbench, NewEntryAfterADeleteShowsItsOwnMatrix) {
     MatrixWorkbench bench;
     for (const char* name : {"A", "B", "C"})
-        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).kind, Kind::Done);
+        ASSERT_EQ(AddMatrix(bench, name, 1, 1, TextOf(name)).outcome.kind, Kind::Value);
     bench.Select(1);
     bench.Delete(kYes);
-    ASSERT_EQ(AddMatrix(bench, "E", 1, 1, TextOf("E")).kind, Kind::Done);
+    ASSERT_EQ(AddMatrix(bench, "E", 1, 1, TextOf("E")).outcome.kind, Kind::Value);
     bench.Select(0);
     bench.Select(2);
     EXPECT_EQ(bench.editor().name, "E");
@@ -230,8 +231,8 @@ TEST_P(OperateTable, ChecksSelectionsAndShapes) {
     bench.editor().text = "typed";
     bench.editor().name = "typed";
     const WorkbenchAnswer answer = bench.Operate(c.kind);
-    EXPECT_EQ(answer.kind, c.expected);
-    EXPECT_EQ(answer.message, c.message);
+    EXPECT_EQ(answer.outcome.kind, c.expected);
+    EXPECT_EQ(answer.outcome.text, c.message);
     EXPECT_EQ(answer.writeBack, c.writeBack);
     EXPECT_EQ(bench.editor().text, c.editorText);
     EXPECT_EQ(bench.editor().name, c.editorName);
@@ -241,11 +242,11 @@ using K = MatrixOpKind;
 
 INSTANTIATE_TEST_SUITE_P(
     Handlers, OperateTable,
-    ::testing::Values(OperateCase{"Sum", K::OpAdd, 0, 0, -1, Kind::Done, "", true, "8,14,\r\n4,12",
+    ::testing::Values(OperateCase{"Sum", K::OpAdd, 0, 0, -1, Kind::Value, "", true, "8,14,\r\n4,12",
                                   "Sum"},
-                      OperateCase{"Product", K::OpMultiply, 0, 1, -1, Kind::Done, "", true,
+                      OperateCase{"Product", K::OpMultiply, 0, 1, -1, Kind::Value, "", true,
                                   "32,43,54,\r\n26,34,42", "Product"},
-                      OperateCase{"Inverse", K::OpInverse, -1, -1, 0, Kind::Done, "", true,
+                      OperateCase{"Inverse", K::OpInverse, -1, -1, 0, Kind::Value, "", true,
                                   "0.6,-0.7,\r\n-0.2,0.4", "R"},
                       OperateCase{"NoSecond", K::OpSubtract, 0, -1, -1, Kind::Refused,
                                   msg::kChooseOperands, false, "typed", "typed"},
@@ -267,7 +268,7 @@ TEST(MatrixWorkbench, EchelonSetsTheRank) {
     MatrixWorkbench bench;
     AddMatrix(bench, "M", 3, 3, "1 2 3 2 4 6 1 1 1");
     bench.SelectOperand(OperandList::Unary, 0);
-    ASSERT_EQ(bench.Operate(K::OpEchelon).kind, Kind::Done);
+    ASSERT_EQ(bench.Operate(K::OpEchelon).outcome.kind, Kind::Value);
     EXPECT_EQ(bench.editor().rank, 2);
     EXPECT_EQ(bench.editor().name, "Echelon");
     EXPECT_EQ(bench.editor().rows, 3);
@@ -280,19 +281,19 @@ TEST(MatrixWorkbench, StoredResultsKeepTheirDigits) {
     MatrixWorkbench bench;
     AddMatrix(bench, "T", 2, 2, "3 0 0 7");
     bench.SelectOperand(OperandList::Unary, 0);
-    ASSERT_EQ(bench.Operate(K::OpInverse).kind, Kind::Done);
+    ASSERT_EQ(bench.Operate(K::OpInverse).outcome.kind, Kind::Value);
     EXPECT_EQ(bench.editor().text, "0.333333,0,\r\n0,0.142857");  // shown to six digits
     AddMatrix(bench, "R", 2, 2, "0.333333,0,\n0,0.142857  ");     // the box gives back LF
     EXPECT_EQ(bench.entries()[1].text, "0.3333333333333333,0,\n0,0.14285714285714285");
     bench.SelectOperand(OperandList::First, 0);
     bench.SelectOperand(OperandList::Second, 1);
-    ASSERT_EQ(bench.Operate(K::OpMultiply).kind, Kind::Done);
+    ASSERT_EQ(bench.Operate(K::OpMultiply).outcome.kind, Kind::Value);
     AddMatrix(bench, "I", 2, 2, bench.editor().text);
     EXPECT_EQ(bench.entries()[2].text, "1,0,\r\n0,1");  // 0.999999 with six digits stored
 
     // Reselected and added again, re-laid out, a result keeps its digits; a
     // number changed by hand is stored as typed.
-    ASSERT_EQ(bench.Select(1).kind, Kind::Done);
+    ASSERT_EQ(bench.Select(1).outcome.kind, Kind::Value);
     AddMatrix(bench, "R2", 2, 2, bench.editor().text, true);
     EXPECT_EQ(bench.entries()[3].text, "0.3333333333333333,0,\r\n0,0.14285714285714285\r\n");
     AddMatrix(bench, "R2", 2, 2, "0.333333 0 0 0.14286");

@@ -58,10 +58,11 @@ TEST(SavedTable, StoppedOrFailedLeavesNothing) {
     TaskControl stopped;
     stopped.RequestStop();
     const fs::path file = folder.path / "table.txt";
+    // A stop is its own kind of outcome now, no longer an empty failure.
     EXPECT_EQ(
         SaveTruthTableText("AvBvCvDvEvFvGvHvIvJvKvLvMvNvOvPvQvRvSvTvU", file.string(), &stopped)
             .kind,
-        Outcome::Kind::Failure);
+        Outcome::Kind::Stopped);
     EXPECT_EQ(SaveTruthTableText("A", (folder.path / "no" / "t.txt").string()).text,
               msg::kTableUnwritable);
     EXPECT_EQ(SaveTruthTableText("A^", file.string()).text, msg::kFormulaInputError);

@@ -253,21 +253,32 @@ class PageBaseTest : public QObject {
 
     void showOutcomeWritesResultsAndRefusesByMessage_data() {
         QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<int>("box");
         QTest::addColumn<bool>("shown");
-        QTest::newRow("value") << Outcome::Value("8.5") << true;
-        QTest::newRow("failure") << Outcome::Failure("除数为零错误") << true;
-        QTest::newRow("refused") << Outcome::Refused("请输入表达式") << false;
+        QTest::addColumn<bool>("message");
+        QTest::newRow("value") << Outcome::Value("8.5") << 10 << true << false;
+        QTest::newRow("failure") << Outcome::Failure("除数为零错误") << 10 << true << false;
+        QTest::newRow("refused") << Outcome::Refused("请输入表达式") << 10 << false << true;
+        QTest::newRow("stopped") << Outcome::Stopped() << 10 << false << false;
+        // Without a result box a failure is a message and a value is the
+        // caller's to show.
+        QTest::newRow("failure without box")
+            << Outcome::Failure("矩阵不可逆") << kNoControlId << false << true;
+        QTest::newRow("value without box")
+            << Outcome::Value("x0 = 1") << kNoControlId << false << false;
     }
 
     void showOutcomeWritesResultsAndRefusesByMessage() {
         QFETCH(Outcome, outcome);
+        QFETCH(int, box);
         QFETCH(bool, shown);
+        QFETCH(bool, message);
         Box("resultBox")->setText(QStringLiteral("before"));
-        QCOMPARE(page_->ShowOutcome(outcome, 10), shown);
+        QCOMPARE(page_->ShowOutcome(outcome, box), !outcome.refused() && !outcome.stopped());
         const QString text = QString::fromStdString(outcome.text);
         QCOMPARE(Box("resultBox")->text(), shown ? text : QStringLiteral("before"));
-        QCOMPARE(desktop_.messages.size(), shown ? 0 : 1);
-        if (!shown) QCOMPARE(desktop_.messages[0].text, text);
+        QCOMPARE(desktop_.messages.size(), message ? 1 : 0);
+        if (message) QCOMPARE(desktop_.messages[0].text, text);
     }
 
     void qtDesktopBoxesHaveTheirCaptionsAndButtons_data() {

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "kit/core_text.h"
 #include "kit/hyperlink.h"
 #include "kit/key_button.h"
 #include "kit/pictures.h"
@@ -35,10 +36,6 @@
 
 namespace zentova {
 namespace {
-
-QString FromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 bool Has(const ControlRow& row, unsigned option) {
     return (row.options & option) != 0;
@@ -168,7 +165,7 @@ QWidget* MakeListView(const ControlRow& row, QWidget& parent) {
     view->header()->setStretchLastSection(false);
     QStringList captions;
     for (const ListColumn& column : row.columns)
-        captions << FromUtf8(column.caption);
+        captions << CoreText(column.caption);
     auto* header = new QStandardItemModel(0, static_cast<int>(captions.size()), view);
     header->setHorizontalHeaderLabels(captions);
     view->setModel(header);
@@ -188,14 +185,14 @@ QWidget* MakeUpDown(QWidget& parent) {
 
 QWidget* MakeLabel(const ControlRow& row, QWidget& parent) {
     auto* label = new CTransparentStatic(&parent);
-    label->setText(FromUtf8(row.caption));
+    label->setText(CoreText(row.caption));
     label->setAlignment(TextAlignment(row));
     label->setWordWrap(Has(row, option::kWrap));
     return label;
 }
 
 QWidget* MakeControl(const ControlRow& row, QWidget& parent, CDesktop& desktop) {
-    const QString caption = FromUtf8(row.caption);
+    const QString caption = CoreText(row.caption);
     switch (row.kind) {
         case ControlKind::Edit:
         case ControlKind::ReadOnlyEdit:
@@ -251,7 +248,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget& parent, CDesktop& desktop) 
         }
         case ControlKind::Icon: {
             auto* icon = new QLabel(&parent);
-            icon->setPixmap(PictureIcon(FromUtf8(picture::kAppIcon), {32, 32}).pixmap(32, 32));
+            icon->setPixmap(PictureIcon(CoreText(picture::kAppIcon), {32, 32}).pixmap(32, 32));
             return icon;
         }
     }
@@ -281,7 +278,7 @@ QFont MakeFont(const FontSpec& face) {
     QFont font;
     QStringList families;
     for (const char* family : face.families)
-        families << FromUtf8(family);
+        families << CoreText(family);
     font.setFamilies(families);
     font.setPixelSize(face.pixelSize);
     font.setWeight(static_cast<QFont::Weight>(face.weight));
@@ -343,7 +340,7 @@ ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDe
     QLabel* previousLabel = nullptr;
     for (const ControlRow& row : rows) {
         QWidget* control = MakeControl(row, parent, desktop);
-        QString name = FromUtf8(row.name);
+        QString name = CoreText(row.name);
         if (name.contains(QLatin1String("%1"))) name = name.arg(row.id);
         control->setObjectName(name);
         control->setProperty("controlId", row.id);
@@ -354,21 +351,21 @@ ControlMap CreateControls(QWidget& parent, std::span<const ControlRow> rows, CDe
         control->setGeometry(place);
         if (auto* edit = qobject_cast<QLineEdit*>(control)) FitTextIntoLowBox(*edit);
 
-        QString spoken = FromUtf8(row.accessibleName);
+        QString spoken = CoreText(row.accessibleName);
         // Boxes take their name from a label before them; buttons carry their own.
         const bool labelled = previousLabel != nullptr && IsBox(row.kind);
         if (labelled) previousLabel->setBuddy(control);
         if (spoken.isEmpty())
-            spoken = SpokenText(labelled ? FromUtf8(previous->caption) : FromUtf8(row.caption));
+            spoken = SpokenText(labelled ? CoreText(previous->caption) : CoreText(row.caption));
         control->setAccessibleName(spoken);
 
         if (row.tip != nullptr && *row.tip != '\0') {
-            SetTip(control, FromUtf8(row.tip));
-            control->setAccessibleDescription(FromUtf8(row.tip));
+            SetTip(control, CoreText(row.tip));
+            control->setAccessibleDescription(CoreText(row.tip));
         }
         if (row.kind == ControlKind::Link && row.link != nullptr) {
             static_cast<CHyperLink*>(control)->Attach(kLinkColour, kLinkHoverColour,
-                                                      FromUtf8(row.link));
+                                                      CoreText(row.link));
         }
         if (Has(row, option::kHidden)) control->hide();
         if (IsResultBox(row.kind)) CopyWholeOnCtrlC(*control, desktop);

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "kit/core_text.h"
+
 namespace zentova {
 
 namespace {
@@ -90,8 +92,7 @@ void KeepInsideScreen(QWidget& dialog) {
 // Button texts are set here, so that the boxes read as the rest of the
 // program does whatever translations the system has.
 void CQtDesktop::Inform(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kMessageCaption), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::Warning, CoreText(kMessageCaption), text, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     KeepInsideScreen(box);
     box.exec();

@@ -20,10 +20,6 @@
 namespace zentova {
 namespace {
 
-QString FromUtf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 class CPageKeyRouter : public QObject {
   public:
     using QObject::QObject;
@@ -68,7 +64,7 @@ void InstallPageKeyRouter(QObject* owner) {
 }
 
 CPageBase::CPageBase(CDesktop& desktop, QWidget* parent, const char* backgroundPicture)
-    : QWidget(parent), desktop_(desktop), background_(FromUtf8(backgroundPicture)) {
+    : QWidget(parent), desktop_(desktop), background_(CoreText(backgroundPicture)) {
     setFixedSize(kPageSize);
     setFont(PageFont());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -142,12 +138,26 @@ bool CPageBase::FollowDialogPath(QWidget* control) {
 }
 
 bool CPageBase::ShowOutcome(const Outcome& outcome, int resultBoxId) {
-    const QString text = QString::fromStdString(outcome.text);
-    if (outcome.refused()) {
-        desktop_.Inform(this, text);
-        return false;
+    QString text = CoreText(outcome.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    switch (outcome.kind) {
+        case Outcome::Kind::Refused:
+            desktop_.Inform(this, text);
+            return false;
+        case Outcome::Kind::Stopped:
+            return false;
+        case Outcome::Kind::Failure:
+            if (resultBoxId == kNoControlId) {
+                desktop_.Inform(this, text);
+                return true;
+            }
+            break;
+        case Outcome::Kind::Value:
+            if (resultBoxId == kNoControlId) return true;
+            break;
     }
     WriteText(resultBoxId, text);
+    if (auto* line = ControlAs<QLineEdit>(resultBoxId)) line->home(false);
     return true;
 }
 
@@ -205,7 +215,7 @@ void CPageBase::WriteText(int id, const QString& text) {
 }
 
 void CPageBase::FailReading(int id, const char* prompt) {
-    desktop_.Inform(this, FromUtf8(prompt));
+    desktop_.Inform(this, CoreText(prompt));
     if (QWidget* control = Control(id)) {
         control->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
@@ -233,11 +243,11 @@ bool CPageBase::ReadInt(int id, int& field) {
 }
 
 void CPageBase::WriteDouble(int id, double value) {
-    WriteText(id, QString::fromStdString(WriteDoubleBox(value)));
+    WriteText(id, CoreText(WriteDoubleBox(value)));
 }
 
 void CPageBase::WriteInt(int id, int value) {
-    WriteText(id, QString::fromStdString(WriteIntBox(value)));
+    WriteText(id, CoreText(WriteIntBox(value)));
 }
 
 void CPageBase::paintEvent(QPaintEvent*) {

@@ -14,6 +14,7 @@
 
 #include "kit/control_factory.h"
 #include "kit/control_table.h"
+#include "kit/core_text.h"
 
 class QKeyEvent;
 
@@ -85,9 +86,16 @@ class CPageBase : public QWidget {
     void RouteOtherEnter(EnterRoute route);
     virtual void OnEscapeKey() {}
 
-    // A command's outcome on the page: a refusal is a message box and changes
-    // nothing (false); a value or a failure goes into `resultBoxId` (true).
-    bool ShowOutcome(const Outcome& outcome, int resultBoxId);
+    // A command's outcome on the page, shown alike on every page. A refusal is
+    // a message box and the command goes no further; a stopped one shows
+    // nothing. A value's text goes into `resultBoxId`; a command without one
+    // (kNoControlId) shows its payload itself. A failure's text goes into
+    // `resultBoxId` too, or into a message box where there is no result box.
+    // A one-line box shows the start of the text: the sign and the first
+    // digits say the most. Lines end in LF, as a box keeps them. True for a
+    // value or a failure: the command ran and the page writes the rest of
+    // what it shows.
+    bool ShowOutcome(const Outcome& outcome, int resultBoxId = kNoControlId);
 
     // Data exchange. Reading a number box that holds no number prompts for a
     // number, puts the focus on that box and returns false: the caller stops
@@ -122,12 +130,6 @@ class CPageBase : public QWidget {
 // Sends key presses and focus changes of page controls to their page. The view
 // installs one for the application; it ends with its owner.
 void InstallPageKeyRouter(QObject* owner);
-
-// A text of the core (a message, a result line) as the widgets take it: the
-// core writes UTF-8.
-inline QString CoreText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The page's font: 9-point Song style where the system has it, else the CJK
 // sans face, both 12 pixels.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "kit/control_factory.h"
+#include "kit/core_text.h"
 
 namespace zentova {
 namespace {
@@ -141,7 +142,7 @@ void CPageTask::ShowRunning() {
     ownName_ = button_->accessibleName();
     ownShortcut_ = button_->shortcut();
     if (runningCaption_.isEmpty()) {
-        SetCaption(*button_, QString::fromUtf8(kStopCaption));
+        SetCaption(*button_, CoreText(kStopCaption));
         // The caption has no mnemonic of its own: the key that started the
         // run stops it.
         button_->setShortcut(ownShortcut_);

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "kit/core_text.h"
+
 // Resource initialisation has to be named outside any namespace.
 static void InitZentovaResources() {
     Q_INIT_RESOURCE(zentova);
@@ -40,7 +42,7 @@ QIcon PictureIcon(const QString& path, QSize size) {
 
 QCursor HandCursor() {
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
-    const QPixmap pixmap = RenderPicture(QString::fromUtf8(picture::kHandCursor), {32, 32}, ratio);
+    const QPixmap pixmap = RenderPicture(CoreText(picture::kHandCursor), {32, 32}, ratio);
     if (pixmap.isNull()) return QCursor(Qt::PointingHandCursor);
     return QCursor(pixmap, 10, 2);
 }

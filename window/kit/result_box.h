@@ -56,7 +56,7 @@ void CopyWholeOnCtrlC(QWidget& box, CDesktop& desktop);
 // every line.
 void CopyLinesOnCtrlC(QAbstractItemView& view, CDesktop& desktop);
 
-// A one-line box lower than its font's line: the page templates' 9-unit
+// A one-line box lower than its font's line: the pages' 9-unit
 // boxes are 13 or 14 pixels high, and the CJK face that stands in for SimSun
 // has a 17-pixel line whose digits sit low, so the box would cut them off.
 // The line is moved up until the digits and capitals sit in the middle.

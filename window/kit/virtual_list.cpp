@@ -13,6 +13,7 @@
 #include <climits>
 #include <cmath>
 
+#include "kit/core_text.h"
 #include "kit/virtual_list_accessible.h"
 
 namespace zentova {
@@ -62,7 +63,7 @@ void CVirtualList::Clear() {
 
 QString CVirtualList::Line(std::uint64_t index) const {
     if (index >= count_) return {};
-    return QString::fromStdString(source_(index));
+    return CoreText(source_(index));
 }
 
 QString CVirtualList::LinesText(std::uint64_t first, std::uint64_t last) const {
@@ -73,7 +74,7 @@ QString CVirtualList::LinesText(std::uint64_t first, std::uint64_t last) const {
         if (line > first) text += '\n';
         text += source_(line);
     }
-    return QString::fromStdString(text);
+    return CoreText(text);
 }
 
 int CVirtualList::LineHeight() const {
@@ -301,7 +302,7 @@ void CVirtualList::paintEvent(QPaintEvent*) {
     const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
     int widest = 0;
     auto paintLine = [&](std::uint64_t line, int y) {
-        const QString text = QString::fromStdString(source_(line));
+        const QString text = CoreText(source_(line));
         widest = std::max(widest, metrics.horizontalAdvance(text));
         const QRect row(0, y, width, height);
         const bool selected = IsSelected(line);

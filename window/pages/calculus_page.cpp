@@ -1,7 +1,6 @@
 #include "pages/calculus_page.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <array>
 #include <string>
 
@@ -26,7 +25,8 @@ constexpr FontSpec kTextFont = ArialFont(30, 10);
 
 constexpr unsigned kHidden = option::kHidden;
 
-// In the order of the page's template, which is the tab order. The limits and
+// The page creates its controls in table order, which is therefore the tab
+// order: the integral's half first, then the derivative's. The limits and
 // the boxes after "f(x)=" and "f'(" are not called by the label before them.
 const std::array<ControlRow, 27> kControls{{
     {1099, K::Group, "integralGroup", "定积分", 0, 3, 393, 122},
@@ -109,8 +109,6 @@ bool CCalculusPage::ReadAll() {
         !ReadInt(kIntegralDepth, integralDepth_) || !ReadInt(kDerivativeDepth, derivativeDepth_)) {
         return false;
     }
-    integralResult_ = ReadText(kIntegralResult);
-    derivativeResult_ = ReadText(kDerivativeResult);
     return true;
 }
 
@@ -125,8 +123,6 @@ void CCalculusPage::WriteAll() {
     WriteDouble(kPoint, point_);
     WriteInt(kIntegralDepth, integralDepth_);
     WriteInt(kDerivativeDepth, derivativeDepth_);
-    WriteText(kIntegralResult, integralResult_);
-    WriteText(kDerivativeResult, derivativeResult_);
 }
 
 // The boxes show the numbers as read before the computation starts rather
@@ -136,13 +132,6 @@ bool CCalculusPage::Accepts(double precision, int depth) {
     if (!problem.empty()) Desktop().Inform(this, CoreText(problem));
     WriteAll();
     return problem.empty();
-}
-
-// A result longer than its box shows its first digits, as a typed one would
-// after the caret went home.
-void CCalculusPage::ShowResult(const Outcome& outcome, int box) {
-    ShowOutcome(outcome, box);
-    ControlAs<QLineEdit>(box)->home(false);
 }
 
 void CCalculusPage::Integrate() {
@@ -159,9 +148,8 @@ void CCalculusPage::Integrate() {
             const Outcome outcome =
                 ComputeIntegral(function, text, lower, upper, precision, depth, &control);
             return CPageTask::Deliver([this, outcome, text, lower, upper] {
-                ShowResult(outcome, kIntegralResult);
-                if (!outcome.refused()) {
-                    integralShownFor_ = IntegralInputs{QString::fromStdString(text), lower, upper};
+                if (ShowOutcome(outcome, kIntegralResult)) {
+                    integralShownFor_ = IntegralInputs{CoreText(text), lower, upper};
                 }
             });
         },
@@ -182,9 +170,8 @@ void CCalculusPage::Differentiate() {
             const Outcome outcome =
                 ComputeDerivative(function, text, point, step, precision, depth, &control);
             return CPageTask::Deliver([this, outcome, text, point] {
-                ShowResult(outcome, kDerivativeResult);
-                if (!outcome.refused()) {
-                    derivativeShownFor_ = DerivativeInputs{QString::fromStdString(text), point};
+                if (ShowOutcome(outcome, kDerivativeResult)) {
+                    derivativeShownFor_ = DerivativeInputs{CoreText(text), point};
                 }
             });
         },
@@ -198,12 +185,12 @@ void CCalculusPage::Plot() {
     request.lower = lower_;
     request.upper = upper_;
     if (integralShownFor_ == IntegralInputs{integrand_, lower_, upper_}) {
-        request.integral = integralResult_;
+        request.integral = ReadText(kIntegralResult);
     }
     request.function = function_;
     request.point = point_;
     if (derivativeShownFor_ == DerivativeInputs{function_, point_}) {
-        request.slope = derivativeResult_.toDouble(&request.hasSlope);
+        request.slope = ReadText(kDerivativeResult).toDouble(&request.hasSlope);
     }
     if (plot_ == nullptr) plot_ = new CPlotWindow(Desktop(), this);
     plot_->ShowRequest(request);

@@ -54,7 +54,6 @@ class CCalculusPage : public CPageBase {
     void WriteAll();
     // The checks in front of a computation; a refusal is a message box.
     bool Accepts(double precision, int depth);
-    void ShowResult(const Outcome& outcome, int box);
 
     double lower_ = 0;
     double upper_ = 0;
@@ -66,8 +65,6 @@ class CCalculusPage : public CPageBase {
     double point_ = 0;
     int integralDepth_ = 10;
     int derivativeDepth_ = 10;
-    QString integralResult_;
-    QString derivativeResult_;
     // What the shown results were computed from: the picture puts a value in
     // its title, or draws a tangent, only for the inputs it was computed for.
     struct IntegralInputs {

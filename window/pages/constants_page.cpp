@@ -34,7 +34,7 @@ CConstantsPage::CConstantsPage(CDesktop& desktop, QWidget* parent)
     CreateControls(kControls);
     auto* list = ControlAs<QListWidget>(id::kList);
     for (const ConstantEntry& entry : Constants())
-        list->addItem(QString::fromStdString(ConstantListText(entry)));
+        list->addItem(CoreText(ConstantListText(entry)));
     // A selection by mouse or arrow key copies; the list taking the focus moves
     // its current row without selecting, and copies nothing.
     connect(list, &QListWidget::itemSelectionChanged, this, &CConstantsPage::CopySelected);
@@ -47,8 +47,7 @@ void CConstantsPage::CopySelected() {
     const int row = list->row(selected.first());
     const std::span<const ConstantEntry> constants = Constants();
     if (row < 0 || static_cast<std::size_t>(row) >= constants.size()) return;
-    const QString text =
-        QString::fromStdString(ConstantClipboardText(constants[static_cast<std::size_t>(row)]));
+    const QString text = CoreText(ConstantClipboardText(constants[static_cast<std::size_t>(row)]));
     // The desktop's clipboard takes the text itself; no hidden box is needed
     // to copy from.
     Desktop().SetClipboardText(text);

@@ -68,10 +68,6 @@ constexpr std::array<ControlRow, 13> kControls{{
         option::kWrap),
 }};
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), std::ssize(text));
-}
-
 }  // namespace
 
 // The list's lines read straight from the page's items: a line is made only
@@ -94,14 +90,14 @@ class CExpressionListModel final : public QAbstractTableModel {
             return {};
         }
         const ExpressionItem& item = items_[static_cast<std::size_t>(index.row())];
-        return FromUtf8(index.column() == 0 ? item.name : item.expression);
+        return CoreText(index.column() == 0 ? item.name : item.expression);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
             section >= columnCount({})) {
             return {};
         }
-        return QString::fromUtf8(kColumns[section].caption);
+        return CoreText(kColumns[section].caption);
     }
 
     void InsertFirst(ExpressionItem item) {
@@ -169,7 +165,7 @@ void CCustomExprPage::Remember() {
     remembered_ = selected.isEmpty() ? -1 : selected.first().row();
     if (!Chosen()) remembered_ = -1;
     WriteText(id::kNameBox,
-              Chosen() ? FromUtf8(items_[static_cast<std::size_t>(remembered_)].name) : QString());
+              Chosen() ? CoreText(items_[static_cast<std::size_t>(remembered_)].name) : QString());
 }
 
 bool CCustomExprPage::eventFilter(QObject* watched, QEvent* event) {
@@ -188,7 +184,7 @@ void CCustomExprPage::CopyLines() {
     std::ranges::sort(selected, {}, &QModelIndex::row);
     for (const QModelIndex& row : selected)
         lines.push_back(items_[static_cast<std::size_t>(row.row())]);
-    Desktop().SetClipboardText(FromUtf8(ExpressionLines(lines.empty() ? items_ : lines)));
+    Desktop().SetClipboardText(CoreText(ExpressionLines(lines.empty() ? items_ : lines)));
 }
 
 void CCustomExprPage::Add() {
@@ -205,13 +201,13 @@ void CCustomExprPage::Add() {
 void CCustomExprPage::Modify() {
     if (const std::string_view problem = ModifyExpressionProblem(items_.size(), Chosen());
         !problem.empty()) {
-        Desktop().Inform(this, FromUtf8(problem));
+        Desktop().Inform(this, CoreText(problem));
         return;
     }
     const std::size_t row = static_cast<std::size_t>(remembered_);
     CExprNameDlg dialog(Desktop(), this);
-    dialog.SetName(FromUtf8(items_[row].name));
-    dialog.SetExpression(FromUtf8(items_[row].expression));
+    dialog.SetName(CoreText(items_[row].name));
+    dialog.SetExpression(CoreText(items_[row].expression));
     if (!dialog.ShowModal()) return;
     model_->Change(remembered_, {dialog.Name().toStdString(), dialog.Expression().toStdString()});
     // The name box shows the changed name at once rather than a name that is gone.
@@ -221,10 +217,10 @@ void CCustomExprPage::Modify() {
 void CCustomExprPage::Delete() {
     if (const std::string_view problem = DeleteExpressionProblem(items_.size(), Chosen());
         !problem.empty()) {
-        Desktop().Inform(this, FromUtf8(problem));
+        Desktop().Inform(this, CoreText(problem));
         return;
     }
-    if (!Desktop().Ask(this, FromUtf8(msg::kConfirmDeleteCaption), FromUtf8(msg::kConfirmDelete))) {
+    if (!Desktop().Ask(this, CoreText(msg::kConfirmDeleteCaption), CoreText(msg::kConfirmDelete))) {
         return;
     }
     {
@@ -239,20 +235,20 @@ void CCustomExprPage::Delete() {
 namespace {
 
 FileTypes ExpressionFileTypes() {
-    return {FromUtf8(msg::kExpressionFileTypes), FromUtf8(kExpressionFileSuffix)};
+    return {CoreText(msg::kExpressionFileTypes), CoreText(kExpressionFileSuffix)};
 }
 
 }  // namespace
 
 bool CCustomExprPage::MayClose() {
     if (!HasUnsavedFormulas(items_, saved_)) return true;
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kMessageCaption),
-                    FromUtf8(msg::kSaveChangedList),
+    QMessageBox box(QMessageBox::Question, CoreText(kMessageCaption),
+                    CoreText(msg::kSaveChangedList),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("exprSaveChangesBox"));
-    box.button(QMessageBox::Save)->setText(FromUtf8(msg::kSaveButton));
-    box.button(QMessageBox::Discard)->setText(FromUtf8(msg::kDiscardButton));
-    box.button(QMessageBox::Cancel)->setText(FromUtf8(msg::kCancelButton));
+    box.button(QMessageBox::Save)->setText(CoreText(msg::kSaveButton));
+    box.button(QMessageBox::Discard)->setText(CoreText(msg::kDiscardButton));
+    box.button(QMessageBox::Cancel)->setText(CoreText(msg::kCancelButton));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (Desktop().RunModal(box)) {
@@ -275,7 +271,7 @@ void CCustomExprPage::Open() {
 void CCustomExprPage::OpenFile(const QString& path) {
     ExpressionFileContent content = ReadExpressionFile(QFile::encodeName(path).toStdString());
     if (!content.problem.empty()) {
-        Desktop().Inform(this, FromUtf8(content.problem));
+        Desktop().Inform(this, CoreText(content.problem));
         return;
     }
     saved_ = content.items;
@@ -295,7 +291,7 @@ bool CCustomExprPage::SaveList() {
     // Everything that would refuse the list is said before a file is chosen.
     if (const EncodedExpressionFile encoded = EncodeExpressionFile(items_);
         !encoded.problem.empty()) {
-        Desktop().Inform(this, FromUtf8(encoded.problem));
+        Desktop().Inform(this, CoreText(encoded.problem));
         return false;
     }
     const QString path = Desktop().ChooseFileToSave(this, ExpressionFileTypes());
@@ -303,7 +299,7 @@ bool CCustomExprPage::SaveList() {
     if (const std::string problem = WriteExpressionFile(
             WithExpressionFileSuffix(QFile::encodeName(path).toStdString()), items_);
         !problem.empty()) {
-        Desktop().Inform(this, FromUtf8(problem));
+        Desktop().Inform(this, CoreText(problem));
         return false;
     }
     saved_ = items_;
@@ -313,7 +309,7 @@ bool CCustomExprPage::SaveList() {
 void CCustomExprPage::Compute() {
     const std::string parameters = ReadText(id::kParameters).toStdString();
     if (!Chosen()) {
-        Desktop().Inform(this, FromUtf8(msg::kSelectExpression));
+        Desktop().Inform(this, CoreText(msg::kSelectExpression));
         return;
     }
     ShowOutcome(

@@ -136,18 +136,6 @@ QListWidget* CExprCalcPage::History() const {
     return ControlAs<QListWidget>(calc_id::kHistory);
 }
 
-void CExprCalcPage::ReadState() {
-    expression_ = ReadText(calc_id::kExpression);
-    result_ = ReadText(calc_id::kResult);
-    const QList<QListWidgetItem*> selected = History()->selectedItems();
-    selectedHistory_ = selected.isEmpty() ? QString() : selected.first()->text();
-}
-
-void CExprCalcPage::WriteState() {
-    WriteText(calc_id::kExpression, expression_);
-    WriteText(calc_id::kResult, result_);
-}
-
 void CExprCalcPage::PressKey(int id) {
     switch (CommandOfKey(id)) {
         case KeyCommand::Backspace:
@@ -164,16 +152,14 @@ void CExprCalcPage::PressKey(int id) {
     }
     const KeyInsertion insertion = InsertionOfKey(id);
     QLineEdit* box = ExpressionBox();
-    box->insert(QString::fromStdString(insertion.text));
+    box->insert(CoreText(insertion.text));
     box->cursorBackward(false, insertion.caretBack);
-    ReadState();
     box->setFocus(Qt::OtherFocusReason);
 }
 
 void CExprCalcPage::Backspace() {
-    ReadState();
-    if (!expression_.isEmpty()) {
-        QLineEdit* box = ExpressionBox();
+    QLineEdit* box = ExpressionBox();
+    if (!box->text().isEmpty()) {
         const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
         const int end = box->hasSelectedText() ? box->selectionEnd() : start;
         const TextRange range = BackspaceRange(start, end);
@@ -185,46 +171,40 @@ void CExprCalcPage::Backspace() {
             box->del();
         }
     }
-    ReadState();
-    WriteState();
-    ExpressionBox()->setFocus(Qt::OtherFocusReason);
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void CExprCalcPage::Clear() {
-    expression_.clear();
     ExpressionBox()->setFocus(Qt::OtherFocusReason);
-    result_.clear();
-    WriteState();
+    WriteText(calc_id::kExpression, QString());
+    WriteText(calc_id::kResult, QString());
 }
 
 void CExprCalcPage::Evaluate() {
-    ReadState();
-    if (expression_.isEmpty()) return;
-    std::string text = expression_.toStdString();
+    std::string text = ReadText(calc_id::kExpression).toStdString();
+    if (text.empty()) return;
     const EvalResult evaluated = CalculatorEvaluate(text, angleMode_);
-    expression_ = QString::fromStdString(text);
-    result_ = QString::fromStdString(FormatResult(evaluated));
+    const QString expression = CoreText(text);
     if (evaluated.ok()) {
         std::vector<std::string> history;
         for (int row = 0; row < History()->count(); ++row) {
             history.push_back(History()->item(row)->text().toStdString());
         }
-        if (!HistoryHasPrefix(history, text)) History()->addItem(expression_);
+        if (!HistoryHasPrefix(history, text)) History()->addItem(expression);
     }
-    WriteState();
+    WriteText(calc_id::kExpression, expression);
+    ShowOutcome(OutcomeOf(evaluated), calc_id::kResult);
 }
 
+// A line of the history replaces the expression; the result it had is gone.
 void CExprCalcPage::Recall() {
-    ReadState();
-    result_.clear();
-    expression_ = selectedHistory_;
-    WriteState();
+    const QList<QListWidgetItem*> selected = History()->selectedItems();
+    WriteText(calc_id::kExpression, selected.isEmpty() ? QString() : selected.first()->text());
+    WriteText(calc_id::kResult, QString());
 }
 
 void CExprCalcPage::OnEscapeKey() {
-    ReadState();
-    expression_.clear();
-    WriteState();
+    WriteText(calc_id::kExpression, QString());
 }
 
 }  // namespace zentova

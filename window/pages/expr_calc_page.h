@@ -38,14 +38,9 @@ class CExprCalcPage : public CPageBase {
     void OnEscapeKey() override;
 
   private:
-    void ReadState();
-    void WriteState();
     QLineEdit* ExpressionBox() const;
     QListWidget* History() const;
 
-    QString expression_;
-    QString result_;
-    QString selectedHistory_;
     AngleMode angleMode_ = AngleMode::Radians;
 };
 

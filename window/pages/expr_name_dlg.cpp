@@ -73,7 +73,7 @@ void CExprNameDlg::OnOk() {
     // An item that saving would refuse is refused here, where it can be mended.
     if (problem.empty()) problem = ExpressionItemFitProblem(item);
     if (!problem.empty()) {
-        desktop_.Inform(this, QString::fromUtf8(problem.data(), std::ssize(problem)));
+        desktop_.Inform(this, CoreText(problem));
         return;
     }
     accept();

@@ -20,6 +20,7 @@
 #include "common/number_text.h"
 #include "graph/graph_messages.h"
 #include "kit/control_factory.h"
+#include "kit/core_text.h"
 #include "kit/desktop.h"
 
 namespace zentova {
@@ -29,10 +30,6 @@ namespace {
 // not post it: the hand-over goes through the worker's own lock, which the
 // race detector can follow.
 constexpr int kLayoutPollMs = 10;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr const char* kMarkColour = "#d62728";
 
@@ -226,7 +223,7 @@ void CGraphDrawingWindow::Show(const GraphDrawing& drawing, const QString& capti
     pendingCaption_ = caption;
     svg_.clear();
     renderer_->load(svg_);
-    const QString status = Text(msg::kLayingOut);
+    const QString status = CoreText(msg::kLayingOut);
     SetCaption(*caption_, status);
     canvas_->SetStatus(status);
     for (QPushButton* button : {savePng_, saveSvg_})
@@ -250,11 +247,11 @@ void CGraphDrawingWindow::Collect() {
     renderer_->load(svg_);
     const bool valid = renderer_->isValid();
     if (!valid) svg_.clear();
-    SetCaption(*caption_, valid ? pendingCaption_ : Text(msg::kCannotLayOut));
+    SetCaption(*caption_, valid ? pendingCaption_ : CoreText(msg::kCannotLayOut));
     if (valid) {
         canvas_->SetPicture(drawing->picture);
     } else {
-        canvas_->SetStatus(Text(msg::kCannotLayOut));
+        canvas_->SetStatus(CoreText(msg::kCannotLayOut));
     }
     for (QPushButton* button : {savePng_, saveSvg_})
         button->setEnabled(valid);

@@ -46,13 +46,6 @@ constexpr ControlRow kRows[] = {
         "在新窗口中画出输入的图，并用红色标出最近一次求得的最短路径、关键路径或最小生成树"),
 };
 
-// The matrix texts of the core end their lines in "\r\n"; a box keeps "\n".
-QString BoxLines(const std::string& text) {
-    QString lines = QString::fromStdString(text);
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return lines;
-}
-
 }  // namespace
 
 CGraphPage::CGraphPage(CDesktop& desktop, QWidget* parent)
@@ -103,18 +96,11 @@ bool CGraphPage::ReadInputs() {
     return true;
 }
 
-bool CGraphPage::Refused(const Outcome& outcome) {
-    if (!outcome.refused()) return false;
-    Desktop().Inform(this, CoreText(outcome.text));
-    return true;
-}
-
 void CGraphPage::SpanningTree() {
     if (!ReadInputs()) return;
     SpanningTreeReport report = ComputeSpanningTree(graph_, nodeCount_, matrixText_);
-    if (Refused(report.outcome)) return;
     // A disconnected graph has no tree: the box says so instead.
-    WriteText(kTree, BoxLines(report.outcome.text));
+    if (!ShowOutcome(report.outcome, kTree)) return;
     Answered(GraphAnswer::SpanningTree);
 }
 
@@ -122,7 +108,7 @@ void CGraphPage::ShortestPath() {
     if (!ReadInputs()) return;
     const ShortestPathReport report =
         ComputeShortestPath(graph_, nodeCount_, matrixText_, from_, to_);
-    if (Refused(report.outcome)) return;
+    if (!ShowOutcome(report.outcome)) return;
     WriteDouble(kShortestLength, report.length);
     WriteText(kPath, CoreText(report.pathText));
     Answered(GraphAnswer::ShortestPath);
@@ -131,7 +117,7 @@ void CGraphPage::ShortestPath() {
 void CGraphPage::CriticalPath() {
     if (!ReadInputs()) return;
     const CriticalPathReport report = ComputeCriticalPath(graph_, nodeCount_, matrixText_, end_);
-    if (Refused(report.outcome)) return;
+    if (!ShowOutcome(report.outcome)) return;
     WriteDouble(kCriticalLength, report.length);
     Answered(GraphAnswer::CriticalPath);
 }
@@ -148,7 +134,7 @@ void CGraphPage::Draw() {
     const GraphAnswer answer = same ? last_.answer : GraphAnswer::None;
     const GraphDrawing drawing =
         DescribeGraphDrawing(nodeCount_, matrixText_, answer, last_.from, last_.to);
-    if (Refused(drawing.outcome)) return;
+    if (!ShowOutcome(drawing.outcome)) return;
     QString caption;
     switch (answer) {
         case GraphAnswer::None:

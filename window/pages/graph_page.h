@@ -56,7 +56,6 @@ class CGraphPage : public CPageBase {
     // The boxes as the buttons read them; false when the node count box holds
     // something other than a number (it has prompted for one then).
     bool ReadInputs();
-    bool Refused(const Outcome& outcome);
     QSpinBox* NodeBox(int id) const;
     // Remembers what the drawing marks; only the inputs that gave the answer
     // get the mark.

@@ -75,18 +75,14 @@ void CLinearSystemPage::Solve() {
     if (!ReadBoxes()) return;
     const LinearSystemAnswer answer = SolveLinearSystemText(unknowns_, coefficients_.toStdString());
     if (answer.listCleared) Solutions()->clear();
-    if (answer.outcome.kind == Outcome::Kind::Value) {
-        QStringList lines;
-        lines.reserve(static_cast<qsizetype>(answer.lines.size()));
-        for (const std::string& line : answer.lines)
-            lines << QString::fromStdString(line);
-        Solutions()->addItems(lines);
-    } else {
-        Desktop().Inform(this, QString::fromStdString(answer.outcome.text));
-        // A refused input stops here; a system without a unique solution still
-        // has its boxes written back.
-        if (answer.outcome.refused()) return;
-    }
+    // A refused input stops here; a system without a unique solution still
+    // has its boxes written back.
+    if (!ShowOutcome(answer.outcome)) return;
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(answer.lines.size()));
+    for (const std::string& line : answer.lines)
+        lines << CoreText(line);
+    Solutions()->addItems(lines);
     WriteBoxes();
 }
 

@@ -164,15 +164,9 @@ CVirtualList* CLogicPage::TruthTable() const {
     return ControlAs<CVirtualList>(id::kTruthTable);
 }
 
-void CLogicPage::ReadState() {
-    formula1_ = ReadText(id::kFormula1);
-    formula2_ = ReadText(id::kFormula2);
-}
-
 void CLogicPage::ShowTruthTable() {
     if (saveTask_->StopIfRunning()) return;
-    ReadState();
-    std::string formula = formula1_.toStdString();
+    std::string formula = ReadText(id::kFormula1).toStdString();
     std::optional<TruthTableStream> made = MakeTruthTable(formula);
     if (!made) {
         Desktop().Inform(this, CoreText(msg::kFormulaInputError));
@@ -220,9 +214,8 @@ void CLogicPage::SaveTable() {
         [this, formula = tableFormula_,
          file = QFile::encodeName(path).toStdString()](TaskControl& control) {
             const Outcome outcome = SaveTruthTableText(formula, file, &control);
-            return CPageTask::Deliver([this, outcome] {
-                if (outcome.refused()) Desktop().Inform(this, CoreText(outcome.text));
-            });
+            // A saved table has nothing to show.
+            return CPageTask::Deliver([this, outcome] { ShowOutcome(outcome); });
         },
         true);
 }
@@ -237,9 +230,8 @@ void CLogicPage::TestImplication() {
 
 void CLogicPage::Compare(CPageTask& task, Check check) {
     if (task.StopIfRunning()) return;
-    ReadState();
-    std::string first = formula1_.toStdString();
-    std::string second = formula2_.toStdString();
+    std::string first = ReadText(id::kFormula1).toStdString();
+    std::string second = ReadText(id::kFormula2).toStdString();
     VariableList variables;
     if (!ValidateFormulaPair(first, second, variables)) {
         Desktop().Inform(this, CoreText(msg::kFormulaInputError));
@@ -248,10 +240,9 @@ void CLogicPage::Compare(CPageTask& task, Check check) {
     task.Run(
         [this, first = std::move(first), second = std::move(second), check](TaskControl& control) {
             const Outcome outcome = check(first, second, &control);
+            // The verdict has no box of its own: it is a message.
             return CPageTask::Deliver([this, outcome] {
-                if (outcome.kind != Outcome::Kind::Failure) {
-                    Desktop().Inform(this, QString::fromStdString(outcome.text));
-                }
+                if (ShowOutcome(outcome)) Desktop().Inform(this, CoreText(outcome.text));
             });
         },
         variables.count() > kQuickVariables);
@@ -261,8 +252,7 @@ void CLogicPage::ShowNormalForm(NormalForm form) {
     const bool conjunctive = form == NormalForm::Conjunctive;
     CPageTask& task = conjunctive ? *conjunctiveTask_ : *disjunctiveTask_;
     if (task.StopIfRunning()) return;
-    ReadState();
-    std::string formula = formula1_.toStdString();
+    std::string formula = ReadText(id::kFormula1).toStdString();
     const std::optional<PreparedFormula> prepared = PrepareFormula(formula);
     if (!prepared) {
         Desktop().Inform(this, CoreText(msg::kFormulaInputError));
@@ -273,9 +263,7 @@ void CLogicPage::ShowNormalForm(NormalForm form) {
         [this, formula = std::move(formula), form, box](TaskControl& control) {
             const Outcome outcome =
                 ComputeNormalForm(formula, form, &control, kMaxShownNormalFormLength);
-            return CPageTask::Deliver([this, outcome, box] {
-                if (outcome.kind != Outcome::Kind::Failure) ShowOutcome(outcome, box);
-            });
+            return CPageTask::Deliver([this, outcome, box] { ShowOutcome(outcome, box); });
         },
         prepared->variables.count() > kQuickVariables);
 }

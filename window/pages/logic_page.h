@@ -59,12 +59,9 @@ class CLogicPage : public CPageBase {
   private:
     using Check = Outcome (*)(std::string_view, std::string_view, TaskControl*);
 
-    void ReadState();
     void Compare(CPageTask& task, Check check);
     CVirtualList* TruthTable() const;
 
-    QString formula1_;
-    QString formula2_;
     // The formula of the table shown and the table that makes its lines; the
     // save makes a table of its own on the worker.
     std::string tableFormula_;

@@ -40,8 +40,9 @@ constexpr std::array<ControlRow, 26> kControls{{
     {matrix_id::kAdd, K::PushButton, "matrixAddButton", "添加(&A)", 288, 67, 89, 30},
     {matrix_id::kDelete, K::PushButton, "matrixDeleteButton", "删除(&D)", 288, 98, 89, 30},
     {matrix_id::kAutoFormat, K::Check, "matrixAutoFormatCheck", "自动转换格式", 302, 132, 64, 10},
-    // Two units above its place in the template: the closed box is as high as
-    // a line of the page font and would otherwise reach into the group frame.
+    // Two units higher than the line of the controls above it would put it:
+    // the closed box is as high as a line of the page font and would
+    // otherwise reach into the operations' group frame below.
     ControlRow{matrix_id::kCurrent, K::Combo, "matrixCurrentCombo", "", 281, 144, 105, 107}
         .WithName("当前矩阵"),
     {matrix_id::kOperationsGroup, K::Group, "matrixOperationsGroup", "矩阵运算", 7, 162, 379, 82},
@@ -137,8 +138,8 @@ void CMatrixPage::WriteBoxes() {
     const MatrixEditor& editor = workbench_.editor();
     WriteInt(matrix_id::kCols, editor.cols);
     WriteInt(matrix_id::kRows, editor.rows);
-    WriteText(matrix_id::kText, QString::fromStdString(editor.text));
-    WriteText(matrix_id::kName, QString::fromStdString(editor.name));
+    WriteText(matrix_id::kText, CoreText(editor.text));
+    WriteText(matrix_id::kName, CoreText(editor.name));
     ControlAs<QCheckBox>(matrix_id::kAutoFormat)->setChecked(editor.autoFormat);
     WriteInt(matrix_id::kRank, editor.rank);
 }
@@ -146,7 +147,7 @@ void CMatrixPage::WriteBoxes() {
 void CMatrixPage::ShowLists() {
     QStringList names;
     for (const MatrixEntry& entry : workbench_.entries())
-        names << QString::fromStdString(entry.name);
+        names << CoreText(entry.name);
     const std::array<std::pair<int, int>, 4> kSelections{{
         {matrix_id::kCurrent, workbench_.current()},
         {matrix_id::kFirst, workbench_.operand(OperandList::First)},
@@ -169,10 +170,7 @@ void CMatrixPage::ShowLists() {
 }
 
 void CMatrixPage::Finish(const WorkbenchAnswer& answer) {
-    using Kind = WorkbenchAnswer::Kind;
-    if (answer.kind == Kind::Refused || answer.kind == Kind::Failure) {
-        Desktop().Inform(this, QString::fromStdString(answer.message));
-    }
+    ShowOutcome(answer.outcome);
     ShowLists();
     if (answer.writeBack) WriteBoxes();
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "expr/plot_samples.h"
+#include "kit/core_text.h"
 #include "kit/desktop.h"
 
 namespace zentova {
@@ -226,7 +227,7 @@ void FillDerivative(QChart& chart, const PlotRequest& request) {
 
 QChartView* MakeView(const char* name, const QString& role, QWidget* parent) {
     auto* view = new CZoomPanView(parent);
-    view->setObjectName(QString::fromUtf8(name));
+    view->setObjectName(CoreText(name));
     view->setAccessibleName(role);
     view->setToolTip(QStringLiteral("滚轮缩放，左键拖出矩形放大，右键拖动平移"));
     view->setRenderHint(QPainter::Antialiasing);
@@ -238,7 +239,7 @@ QChartView* MakeView(const char* name, const QString& role, QWidget* parent) {
 
 QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
+    button->setObjectName(CoreText(name));
     button->setAccessibleName(QString(caption).remove(QStringLiteral("(&")).remove(')'));
     return button;
 }

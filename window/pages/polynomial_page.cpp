@@ -156,7 +156,7 @@ class CRunWidths {
 
     qreal Of(const std::string& text, bool raised) {
         QHash<QString, qreal>& cache = raised ? exponentWidths_ : normalWidths_;
-        const QString key = QString::fromStdString(text);
+        const QString key = CoreText(text);
         const auto found = cache.constFind(key);
         if (found != cache.constEnd()) return *found;
         const qreal width = (raised ? exponent_ : normal_).horizontalAdvance(key);
@@ -263,7 +263,7 @@ CPolynomialPage::CPolynomialPage(CDesktop& desktop, QWidget* parent)
     task_ = std::make_unique<CPageTask>(button, this);
     task_->SetRunningCaption(QStringLiteral("停止(&S)"));
     connect(button, &QPushButton::clicked, this, [this] { Compute(); });
-    WriteInt(kTermCount, termCount_);
+    WriteInt(kTermCount, 0);
 }
 
 CPolynomialPage::~CPolynomialPage() {
@@ -288,21 +288,17 @@ void CPolynomialPage::Compute() {
     task_->Run(
         [this, engine, input](TaskControl& control) -> CPageTask::Deliver {
             PolyProduct product;
-            switch (MultiplyChain(*engine, input, product, &control)) {
-                case PolyStatus::Ok: {
-                    // The texts are made here, off the window's thread.
-                    auto shown = std::make_shared<ShownProduct>();
-                    shown->plain = GridToPlainText(product.grid, product.width);
-                    shown->runs = TypesetProduct(product.grid, product.width);
-                    shown->termCount = product.termCount;
-                    return [this, shown] { ShowProduct(std::move(*shown)); };
-                }
-                case PolyStatus::Overflow:
-                    return [this] { Desktop().Inform(this, CoreText(msg::kPolynomialOverflow)); };
-                case PolyStatus::Stopped:
-                    break;
+            const Outcome outcome = MultiplyPolynomialInput(*engine, input, product, &control);
+            // An overflow is a message box: the boxes keep the last product.
+            if (outcome.kind != Outcome::Kind::Value) {
+                return [this, outcome] { ShowOutcome(outcome); };
             }
-            return {};
+            // The texts are made here, off the window's thread.
+            auto shown = std::make_shared<ShownProduct>();
+            shown->plain = GridToPlainText(product.grid, product.width);
+            shown->runs = TypesetProduct(product.grid, product.width);
+            shown->termCount = product.termCount;
+            return [this, shown] { ShowProduct(std::move(*shown)); };
         },
         /*mayBeLong=*/true);
 }
@@ -373,7 +369,7 @@ void CPolynomialPage::TypesetSomeLines() {
     for (; job.next < end; ++job.next) {
         if (job.next > 0) job.cursor.insertBlock(job.formats.lines, job.formats.normal);
         for (const TypesetRun& run : job.lines[job.next]) {
-            job.cursor.insertText(QString::fromStdString(run.text),
+            job.cursor.insertText(CoreText(run.text),
                                   run.raised ? job.formats.raised : job.formats.normal);
         }
     }
@@ -395,10 +391,8 @@ void CPolynomialPage::FinishShowing() {
     Typesetting& shown = *typesetting_;
     if (!shown.plainWritten) {
         // The one-line product lays out and paints in a step of its own.
-        plainResult_ = QString::fromStdString(shown.product.plain);
-        termCount_ = shown.product.termCount;
-        WriteText(kPlainResult, plainResult_);
-        WriteInt(kTermCount, termCount_);
+        WriteText(kPlainResult, CoreText(shown.product.plain));
+        WriteInt(kTermCount, shown.product.termCount);
         shown.plainWritten = true;
         QTimer::singleShot(0, this, [this] {
             if (typesetting_) FinishShowing();

@@ -61,8 +61,6 @@ class CPolynomialPage : public CPageBase {
     void TypesetSomeLines();
     void FinishShowing();
 
-    QString plainResult_;
-    int termCount_ = 0;
     bool displaying_ = false;
     std::unique_ptr<Typesetting> typesetting_;  // while displaying
     // Only the worker of the current run touches it; the task joins that

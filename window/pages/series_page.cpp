@@ -1,7 +1,6 @@
 #include "pages/series_page.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <array>
 #include <string>
 
@@ -28,10 +27,11 @@ constexpr FontSpec kSymbolFont{kBookmanFamilies, 53, 400, 83};
 // character.
 constexpr FontSpec kTextFont = ArialFont(30, 10);
 
-// In the order of the page's template, which is the tab order. The ends and
-// starts sit above and below the signs, which do not name them. The signs'
-// template places reach a few units under the function boxes; here they end
-// where the boxes begin, which leaves the left-aligned signs where they were.
+// The page creates its controls in table order, which is therefore the tab
+// order: the sum's half first, then the product's. The ends and starts sit
+// above and below the signs, which do not name them. A sign's label ends where
+// its function box begins rather than a few units under it, so that the box
+// keeps the mouse; the sign is left-aligned, so it stays where it is drawn.
 const std::array<ControlRow, 18> kControls{{
     {1113, K::Group, "sumGroup", "求和", 0, 3, 393, 122},
     ControlRow{kSigma, K::Label, "sigmaLabel", "Σ", 50, 37, 35, 37}.WithFont(kSymbolFont),
@@ -97,8 +97,6 @@ bool CSeriesPage::ReadAll() {
     if (!ReadDouble(kProductStep, product_.step) || !ReadDouble(kSumStep, sum_.step)) {
         return false;
     }
-    product_.result = ReadText(kProductResult);
-    sum_.result = ReadText(kSumResult);
     return true;
 }
 
@@ -108,7 +106,6 @@ void CSeriesPage::WriteAll() {
         WriteDouble(half->endBox, half->end);
         WriteText(half->functionBox, half->function);
         WriteDouble(half->stepBox, half->step);
-        WriteText(half->resultBox, half->result);
     }
 }
 
@@ -136,16 +133,9 @@ void CSeriesPage::Evaluate(Half& half, CPageTask& task) {
         [this, text, start, end, step, op = half.op, box = half.resultBox](TaskControl& control) {
             FunctionOfX function;
             const Outcome outcome = ComputeSeries(function, text, start, end, step, op, &control);
-            return CPageTask::Deliver([this, outcome, box] { ShowResult(outcome, box); });
+            return CPageTask::Deliver([this, outcome, box] { ShowOutcome(outcome, box); });
         },
         FunctionWorkMayBeLong(SeriesTermCount(start, end, step), text.size()));
-}
-
-// A result longer than its box shows its first digits, as a typed one would
-// after the caret went home.
-void CSeriesPage::ShowResult(const Outcome& outcome, int box) {
-    ShowOutcome(outcome, box);
-    ControlAs<QLineEdit>(box)->home(false);
 }
 
 }  // namespace zentova

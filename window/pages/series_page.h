@@ -49,7 +49,6 @@ class CSeriesPage : public CPageBase {
         double end = 0;
         double step = 1;
         QString function{};
-        QString result{};
     };
 
     // All boxes in their order of exchange; false at the first box that holds
@@ -57,7 +56,6 @@ class CSeriesPage : public CPageBase {
     bool ReadAll();
     void WriteAll();
     void Evaluate(Half& half, CPageTask& task);
-    void ShowResult(const Outcome& outcome, int box);
 
     Half sum_{series_id::kSumStart,    series_id::kSumEnd,    series_id::kSumStep,
               series_id::kSumFunction, series_id::kSumResult, '+'};

@@ -44,7 +44,7 @@ CStatisticsPage::CStatisticsPage(CDesktop& desktop, QWidget* parent)
 
     auto* kinds = ControlAs<QComboBox>(id::kKind);
     for (const std::string_view label : StatisticKindLabels())
-        kinds->addItem(QString::fromUtf8(label.data(), std::ssize(label)));
+        kinds->addItem(CoreText(label));
     kinds->setCurrentIndex(-1);
     WriteDouble(id::kResult, 0.0);
 
