@@ -20,25 +20,20 @@ constexpr char kHelp[] =
     "FILE, an expression file, opens on the custom-expression page (as the desktop\n"
     "opens a .zexp file).\n"
     "\n"
-    "Options, for looking at the program without a person at it (applied in order):\n"
-    "  --page N            show page N (0 to 12)\n"
-    "  --set A|B           show toolbar set A or B\n"
-    "  --click NAME        click the control with object name NAME\n"
-    "  --focus NAME        give NAME the keyboard focus\n"
-    "  --select NAME=ROW   pick row ROW of a list or drop-down\n"
-    "  --type TEXT         type TEXT into the focused control\n"
-    "  --key KEY           press KEY (Enter, Escape, Tab, Up, ...)\n"
-    "  --file PATH         the next file dialog answers PATH\n"
-    "  --wait MS           wait MS milliseconds\n"
-    "  --tip NAME          show the tooltip of NAME\n"
-    "  --screenshot FILE   save a picture of the window and quit\n"
-    "  --screenshot-top FILE  save a picture of the window a page opened last and quit\n"
-    "  --help              show this help and quit\n"
-    "  --version           show the version and quit\n";
+    "Options, for looking at the program without a person at it (applied in order):\n";
+
+// The index of the page that opens a file named on the command line.
+int CustomExprPageIndex(const zentova::CZentovaView& view) {
+    for (int index = 0; index < view.PageCount(); ++index) {
+        if (qobject_cast<zentova::CCustomExprPage*>(view.Page(index)) != nullptr) return index;
+    }
+    return -1;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const int pageCount = static_cast<int>(zentova::PageTable().size());
     // Answered before the application starts, so that they work without a
     // display (the manual page is made from them).
     for (int i = 1; i < argc; ++i) {
@@ -47,25 +42,28 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: zentova [OPTION]... [FILE]\n%s", kHelp);
+            std::printf("Usage: zentova [OPTION]... [FILE]\n%s%s", kHelp,
+                        zentova::StartupOptionsHelp(pageCount).toUtf8().constData());
             return 0;
         }
     }
     zentova::CZentovaApp app(argc, argv, zentova::PageTable());
-    const zentova::StartupScript script = zentova::ParseStartupScript(app.arguments());
+    const zentova::StartupScript script = zentova::ParseStartupScript(app.arguments(), pageCount);
     if (!script.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n%s", qPrintable(script.error), zentova::kStartupUsage);
+        std::fprintf(stderr, "%s\n%s", qPrintable(script.error),
+                     qPrintable(zentova::StartupUsage()));
         return 2;
     }
-    if (!app.InitInstance()) return 1;
+    app.InitInstance();
     if (!script.file.isEmpty()) {
         zentova::CZentovaView& view = *app.MainFrame()->View();
-        view.ShowPage(zentova::kCustomExprPageIndex);
-        auto* page =
-            static_cast<zentova::CCustomExprPage*>(view.Page(zentova::kCustomExprPageIndex));
+        const int index = CustomExprPageIndex(view);
+        view.ShowPage(index);
+        auto* page = qobject_cast<zentova::CCustomExprPage*>(view.Page(index));
         // From the event loop, so that a message about the file shows over
         // the window rather than before it.
-        QTimer::singleShot(0, page, [page, file = script.file] { page->OpenFile(file); });
+        if (page != nullptr)
+            QTimer::singleShot(0, page, [page, file = script.file] { page->OpenFile(file); });
     }
     if (!script.steps.empty())
         zentova::RunStartupScript(*app.MainFrame(), app.Desktop(), script.steps);

@@ -53,15 +53,15 @@ class AccessibilityTest : public QObject {
 
     void everyPageAndDialogNamesItsControls() {
         QStringList unnamed;
-        for (int i = 0; i < kPageCount; ++i)
-            unnamed << Unnamed(*fixture_.frame->View()->Page(i));
+        for (int i = 0; i < fixture_.View().PageCount(); ++i)
+            unnamed << Unnamed(*fixture_.View().Page(i));
         fixture_.desktop.onModal = [&unnamed](QDialog& about) {
             unnamed << Unnamed(about);
             return 0;
         };
         fixture_.frame->ShowAboutBox();
         // The custom expression page's name dialog, opened by its add button.
-        fixture_.frame->View()->ShowPage(7);
+        fixture_.View().ShowPage(Index(PageId::CustomExpr));
         fixture_.frame->findChild<QAbstractButton*>(QStringLiteral("exprAddButton"))->click();
         QCOMPARE(fixture_.desktop.modalTitles.size(), 2);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
@@ -72,9 +72,11 @@ class AccessibilityTest : public QObject {
             fixture_.frame->ShowToolbarSet(set);
             const QStringList unnamed = Unnamed(*fixture_.frame->ToolBar());
             QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
-            for (const PageEntry& entry : PageTable()) {
+            for (std::size_t index = 0; index < PageTable().size(); ++index) {
+                const PageEntry& entry = PageTable()[index];
                 if (entry.set != set) continue;
-                QToolButton* button = fixture_.frame->Button(entry.button);
+                QToolButton* button =
+                    fixture_.ToolbarButton(QStringLiteral("pageButton%1").arg(index));
                 QCOMPARE(button->accessibleName(), QString::fromUtf8(SpokenName(entry)));
                 QCOMPARE(button->accessibleDescription(), QString::fromUtf8(entry.tip));
             }
@@ -87,8 +89,8 @@ class AccessibilityTest : public QObject {
     // accessibility scrolls it into view at once; the arrow keys move the
     // focused item with the current line; the selection is reported.
     void truthTableReadsAsAListOfItsLines() {
-        fixture_.frame->View()->ShowPage(12);
-        QWidget* page = fixture_.frame->View()->Page(12);
+        fixture_.View().ShowPage(Index(PageId::Logic));
+        QWidget* page = fixture_.Page(PageId::Logic);
         page->findChild<QLineEdit*>(QStringLiteral("formula1Box"))
             ->setText(QStringLiteral("AvBvCvDvEvFvGvHvIvJvKvLvMvNvOvPvQvRvSvTvUvVvWvXvYvZ"));
         page->findChild<QAbstractButton*>(QStringLiteral("truthTableButton"))->click();

@@ -22,9 +22,9 @@ class CalculatorPageTest : public QObject {
     Q_OBJECT
 
   private:
-    FrameFixture fixture_;
+    PageFixture fixture_{PageId::Calculator};
 
-    CExprCalcPage* Page() { return qobject_cast<CExprCalcPage*>(fixture_.frame->View()->Page(0)); }
+    CExprCalcPage* Page() { return fixture_.Shown<CExprCalcPage>(); }
     QLineEdit* Box() { return Page()->findChild<QLineEdit*>(QStringLiteral("expressionBox")); }
     QLineEdit* Result() { return Page()->findChild<QLineEdit*>(QStringLiteral("resultBox")); }
     QListWidget* History() {
@@ -61,7 +61,6 @@ class CalculatorPageTest : public QObject {
 
     void init() {
         fixture_.Open();
-        fixture_.frame->View()->ShowPage(0);
         QCOMPARE(QApplication::focusWidget(), Box());
     }
 

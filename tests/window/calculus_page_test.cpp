@@ -11,25 +11,21 @@
 
 class CalculusPageTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Calculus};
 
-    template <class T = QLineEdit>
-    T* Find(const QString& name) {
-        return fixture_.frame->View()->Page(3)->findChild<T*>(name);
-    }
+    QLineEdit* Box(const QString& name) { return fixture_.Find<QLineEdit>(name); }
     QString Do(const QStringList& steps) {  // types "box=text", clicks "button"; gives the results
         for (const QString& step : steps) {
-            if (step.contains('=')) Find(step.section('=', 0, 0))->setText(step.section('=', 1));
-            if (!step.contains('=')) Find<QPushButton>(step)->click();
+            if (step.contains('=')) Box(step.section('=', 0, 0))->setText(step.section('=', 1));
+            if (!step.contains('=')) fixture_.Find<QPushButton>(step)->click();
         }
-        return Find("integralResultBox")->text() + '|' + Find("derivativeResultBox")->text();
+        return Box("integralResultBox")->text() + '|' + Box("derivativeResultBox")->text();
     }
 
   private slots:
     void initTestCase() { zentova::testing::PrepareApplication(); }
     void init() {
         fixture_.Open();
-        fixture_.frame->View()->ShowPage(3);
         Do({"integrandBox=x^2", "upperLimitBox=1e0", "functionBox=x^3", "pointBox=1"});
     }
     void cleanup() { fixture_.Close(); }
@@ -44,12 +40,12 @@ class CalculusPageTest : public QObject {
         const QString kNeither = " integralResultBox derivativeResultBox ";
         for (const QString& name : (kDerivative + kNeither + kIntegral).split(' ')) {
             Do({"integralResultBox=", "derivativeResultBox="});
-            Find<QWidget>(name)->setFocus();
-            QTest::keyClick(Find<QWidget>(name), Qt::Key_Return);
+            fixture_.Find<QWidget>(name)->setFocus();
+            QTest::keyClick(fixture_.Find<QWidget>(name), Qt::Key_Return);
             QCOMPARE(Do({}), kIntegral.contains(name)     ? "0.333333333333333|"
                              : kDerivative.contains(name) ? "|3.00002499999996"
                                                           : "|");
-            QCOMPARE(Find("upperLimitBox")->text(), QStringLiteral("1"));  // rewritten
+            QCOMPARE(Box("upperLimitBox")->text(), QStringLiteral("1"));  // rewritten
         }
         // Then, row after row: the message ("" computes), the boxes typed and
         // the button; the last box keeps its text, and the results stay.
@@ -67,7 +63,7 @@ class CalculusPageTest : public QObject {
             QCOMPARE(fixture_.desktop.messages.size(), row[0].isEmpty() ? 0 : 1);
             if (!row[0].isEmpty()) QCOMPARE(fixture_.desktop.messages[0].text, row[0]);
             const QString& typed = row[row.size() - 2];
-            QCOMPARE(Find(typed.section('=', 0, 0))->text(), typed.section('=', 1));
+            QCOMPARE(Box(typed.section('=', 0, 0))->text(), typed.section('=', 1));
         }
     }
 
@@ -81,12 +77,12 @@ class CalculusPageTest : public QObject {
         QCOMPARE(Do({"integrateButton", "differentiateButton"}), QStringLiteral("|"));
         QTRY_COMPARE(Do({}), atOnce);
         Do({"integralPrecisionBox=1e-300", "integralDepthBox=30", "integrateButton"});
-        auto* integrate = Find<QPushButton>("integrateButton");
+        auto* integrate = fixture_.Find<QPushButton>("integrateButton");
         QTRY_VERIFY(integrate->findChild<QProgressBar*>()->isVisible());
         // A screen reader calls the button what it now does.
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(integrate);
         QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("停止"));
-        QTest::keyClick(Find("integrandBox"), Qt::Key_Return);
+        QTest::keyClick(Box("integrandBox"), Qt::Key_Return);
         QVERIFY(Do({}) == atOnce && integrate->text() == QStringLiteral("求值(&I)"));
         QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("求值"));
     }

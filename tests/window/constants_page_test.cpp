@@ -14,18 +14,13 @@ using namespace zentova::testing;
 
 class ConstantsPageTest : public QObject {
     Q_OBJECT
-    FrameFixture fixture_;
+    PageFixture fixture_{PageId::Constants};
 
-    QListWidget* List() {
-        return fixture_.frame->View()->Page(9)->findChild<QListWidget*>("constantsList");
-    }
+    QListWidget* List() { return fixture_.Find<QListWidget>("constantsList"); }
 
   private slots:
     void initTestCase() { PrepareApplication(); }
-    void init() {
-        fixture_.Open();
-        fixture_.frame->View()->ShowPage(9);
-    }
+    void init() { fixture_.Open(); }
     void cleanup() { fixture_.Close(); }
 
     void aSelectionCopiesTheValueTextAndValuesLineUp() {

@@ -35,7 +35,7 @@ class CoverTest : public QObject {
   private:
     FrameFixture fixture_;
 
-    CPageBase* Cover() { return fixture_.frame->View()->Page(kCoverPageIndex); }
+    CPageBase* Cover() { return fixture_.Page(PageId::Cover); }
     CHyperLink* Link(const char* name) {
         return Cover()->findChild<CHyperLink*>(QString::fromUtf8(name));
     }
@@ -119,7 +119,7 @@ class CoverTest : public QObject {
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Enter}) {
             QTest::keyClick(Cover(), key);
             QVERIFY(Cover()->isVisible());
-            QCOMPARE(fixture_.frame->View()->VisiblePage(), kCoverPageIndex);
+            QCOMPARE(fixture_.View().VisiblePage(), Index(PageId::Cover));
         }
         QVERIFY(fixture_.desktop.links.isEmpty());
     }

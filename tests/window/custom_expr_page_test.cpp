@@ -22,7 +22,7 @@ using Items = std::vector<ExpressionItem>;
 
 class CustomExprPageTest : public QObject {
     Q_OBJECT
-    FrameFixture fixture_;
+    PageFixture fixture_{PageId::CustomExpr};
     CCustomExprPage* page_ = nullptr;
 
     void Click(const char* button) { page_->findChild<QPushButton*>(button)->click(); }
@@ -69,8 +69,7 @@ class CustomExprPageTest : public QObject {
     void initTestCase() { PrepareApplication(); }
     void init() {
         fixture_.Open();
-        fixture_.frame->View()->ShowPage(7);
-        page_ = qobject_cast<CCustomExprPage*>(fixture_.frame->View()->Page(7));
+        page_ = fixture_.Shown<CCustomExprPage>();
     }
     void cleanup() { fixture_.Close(); }
 
@@ -178,9 +177,10 @@ class CustomExprPageTest : public QObject {
         QTemporaryDir folder;
         const QString path = folder.filePath("formulas");  // no suffix needed to open
         QVERIFY(WriteExpressionFile(path.toStdString(), Items{{"x", "x^2"}}).empty());
-        const StartupScript script = ParseStartupScript({"zentova", "--page", "7", path});
+        const int pages = fixture_.View().PageCount();
+        const StartupScript script = ParseStartupScript({"zentova", "--page", "7", path}, pages);
         QCOMPARE(script.file, path);
-        QVERIFY(!ParseStartupScript({"zentova", path, path}).error.isEmpty());
+        QVERIFY(!ParseStartupScript({"zentova", path, path}, pages).error.isEmpty());
         page_->OpenFile(script.file);
         page_->OpenFile(folder.filePath("none"));
         QCOMPARE(page_->findChild<QTreeView*>("exprList")->model()->index(0, 1).data().toString(),

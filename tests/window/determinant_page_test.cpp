@@ -10,14 +10,13 @@ using namespace zentova::testing;
 
 class DeterminantPageTest : public QObject {
     Q_OBJECT
-    LinalgPage page_{{},
-                     2,
+    LinalgPage page_{PageFixture(PageId::Determinant),
                      {"determinantOrderBox", "determinantMatrixBox"},
                      {"determinantResultBox", "determinantOrderBox"}};
 
   private slots:
     void initTestCase() { PrepareApplication(); }
-    void init() { page_.Open(); }
+    void init() { page_.fixture.Open(); }
     void cleanup() { page_.fixture.Close(); }
 
     // Messages, then the result and order boxes, after each input in turn.

@@ -20,33 +20,26 @@
 
 class GraphDrawingTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
-
-    template <class T = QWidget>
-    T* Find(const char* name) {
-        return fixture_.frame->View()->Page(8)->findChild<T*>(QString::fromUtf8(name));
-    }
-    void Click(const char* name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Graph};
+    void Click(const char* name) { QTest::mouseClick(fixture_.Find(name), Qt::LeftButton); }
 
   private slots:
     void initTestCase() { zentova::testing::PrepareApplication(); }
-    void init() {
-        fixture_.Open();
-        fixture_.frame->View()->ShowPage(8);
-    }
+    void init() { fixture_.Open(); }
     void cleanup() { fixture_.Close(); }
 
     void drawsMarksAndSaves() {
         Click("drawButton");  // no node count yet: the commands' own refusal
         QCOMPARE(fixture_.desktop.messages.size(), 1);
-        QVERIFY(Find("graphDrawingWindow") == nullptr);
+        QVERIFY(fixture_.Find("graphDrawingWindow") == nullptr);
 
-        Find<QLineEdit>("nodeCountBox")->setText(QStringLiteral("3"));
-        Find<QPlainTextEdit>("matrixBox")->setPlainText(QStringLiteral("0 1 5\n1 0 1\n5 1 0"));
-        Find<QSpinBox>("toBox")->setValue(2);
+        fixture_.Find<QLineEdit>("nodeCountBox")->setText(QStringLiteral("3"));
+        fixture_.Find<QPlainTextEdit>("matrixBox")
+            ->setPlainText(QStringLiteral("0 1 5\n1 0 1\n5 1 0"));
+        fixture_.Find<QSpinBox>("toBox")->setValue(2);
         Click("shortestPathButton");
         Click("drawButton");
-        auto* window = Find<zentova::CGraphDrawingWindow>("graphDrawingWindow");
+        auto* window = fixture_.Find<zentova::CGraphDrawingWindow>("graphDrawingWindow");
         QVERIFY(window != nullptr && window->isVisible());
         // The layout arrives from its worker a moment later.
         QTRY_VERIFY(!window->LayingOut());
@@ -57,7 +50,8 @@ class GraphDrawingTest : public QObject {
         QCOMPARE(caption->accessibleName(), QStringLiteral("红色：点 0 到点 2 的最短路径"));
 
         // Another matrix has no answer yet: nothing is marked.
-        Find<QPlainTextEdit>("matrixBox")->setPlainText(QStringLiteral("0 2 5\n2 0 1\n5 1 0"));
+        fixture_.Find<QPlainTextEdit>("matrixBox")
+            ->setPlainText(QStringLiteral("0 2 5\n2 0 1\n5 1 0"));
         Click("drawButton");
         QTRY_VERIFY(!window->LayingOut());
         QVERIFY(!window->Svg().isEmpty() && !window->Svg().contains("#d62728"));

@@ -11,28 +11,20 @@
 
 class GraphPageTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
-
-    template <class T = QWidget>
-    T* Find(const char* name) {
-        return fixture_.frame->View()->Page(8)->findChild<T*>(QString::fromUtf8(name));
-    }
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Graph};
 
   private slots:
     void initTestCase() { zentova::testing::PrepareApplication(); }
-    void init() {
-        fixture_.Open();
-        fixture_.frame->View()->ShowPage(8);
-    }
+    void init() { fixture_.Open(); }
     void cleanup() { fixture_.Close(); }
 
     void nodeBoxesFollowTheCount() {
         for (const auto& [count, highest] : {std::pair{"4", 3}, {"", 0}, {"60", 49}, {"2", 1}}) {
-            Find<QLineEdit>("nodeCountBox")->setText(QString::fromUtf8(count));
+            fixture_.Find<QLineEdit>("nodeCountBox")->setText(QString::fromUtf8(count));
             for (const char* name : {"fromBox", "toBox", "endBox"}) {
                 for (int i = 0; i < 60; ++i)
-                    QTest::keyClick(Find(name), Qt::Key_Up);
-                QCOMPARE(Find<QSpinBox>(name)->value(), highest);
+                    QTest::keyClick(fixture_.Find(name), Qt::Key_Up);
+                QCOMPARE(fixture_.Find<QSpinBox>(name)->value(), highest);
             }
         }
     }
@@ -56,20 +48,20 @@ class GraphPageTest : public QObject {
         for (const auto& row : kCases) {
             cleanup();
             init();
-            Find<QLineEdit>("nodeCountBox")->setText(QString::fromUtf8(row.count));
-            Find<QPlainTextEdit>("matrixBox")->setPlainText(QString::fromUtf8(k3));
-            Find<QSpinBox>("toBox")->setValue(row.to);
-            QWidget* control = Find(row.action + (row.action[0] == '@' ? 1 : 0));
+            fixture_.Find<QLineEdit>("nodeCountBox")->setText(QString::fromUtf8(row.count));
+            fixture_.Find<QPlainTextEdit>("matrixBox")->setPlainText(QString::fromUtf8(k3));
+            fixture_.Find<QSpinBox>("toBox")->setValue(row.to);
+            QWidget* control = fixture_.Find(row.action + (row.action[0] == '@' ? 1 : 0));
             control->setFocus();
             row.action[0] == '@' ? QTest::keyClick(control, Qt::Key_Return)
                                  : QTest::mouseClick(control, Qt::LeftButton);
-            QStringList shown{Find<QPlainTextEdit>("treeBox")->toPlainText()};
+            QStringList shown{fixture_.Find<QPlainTextEdit>("treeBox")->toPlainText()};
             for (const char* box : {"shortestLengthBox", "pathBox", "criticalLengthBox"})
-                shown << Find<QLineEdit>(box)->text();
+                shown << fixture_.Find<QLineEdit>(box)->text();
             for (const auto& message : fixture_.desktop.messages)
                 shown << message.text;
-            if (Find<QPlainTextEdit>("matrixBox")->toPlainText() != k3)
-                shown << Find<QPlainTextEdit>("matrixBox")->toPlainText();
+            if (fixture_.Find<QPlainTextEdit>("matrixBox")->toPlainText() != k3)
+                shown << fixture_.Find<QPlainTextEdit>("matrixBox")->toPlainText();
             QCOMPARE(shown.join(QLatin1Char('|')), QString::fromUtf8(row.shown));
         }
     }

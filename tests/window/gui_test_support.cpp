@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QTest>
 #include <QThreadPool>
+#include <QToolButton>
 #include <QToolTip>
 
 #include "kit/tooltips.h"
@@ -76,6 +77,18 @@ void FrameFixture::Open() {
     frame->activateWindow();
     QApplication::setActiveWindow(frame.get());
     QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+}
+
+QToolButton* FrameFixture::ToolbarButton(const QString& name) const {
+    for (int position = 0; QToolButton* button = frame->Button(position); ++position) {
+        if (button->objectName() == name) return button;
+    }
+    return nullptr;
+}
+
+void PageFixture::Open() {
+    FrameFixture::Open();
+    View().ShowPage(Index(page));
 }
 
 void FrameFixture::Close() {

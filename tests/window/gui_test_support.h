@@ -11,12 +11,35 @@
 #include <memory>
 
 #include "kit/desktop.h"
+#include "kit/page_base.h"
 #include "pages/page_registry.h"
 #include "shell/main_frame.h"
+#include "shell/zentova_view.h"
 
+class QToolButton;
 class QWidget;
 
 namespace zentova::testing {
+
+// The pages by their row in the page table, which is their index.
+enum class PageId {
+    Calculator = 0,
+    Matrix = 1,
+    Determinant = 2,
+    Calculus = 3,
+    Series = 4,
+    LinearSystem = 5,
+    Statistics = 6,
+    CustomExpr = 7,
+    Graph = 8,
+    Constants = 9,
+    Polynomial = 10,
+    Cover = 11,
+    Logic = 12,
+};
+constexpr int Index(PageId page) {
+    return static_cast<int>(page);
+}
 
 class RecordingDesktop final : public CDesktop {
   public:
@@ -72,6 +95,31 @@ struct FrameFixture {
 
     void Open();
     void Close();
+
+    CZentovaView& View() const { return *frame->View(); }
+    CPageBase* Page(PageId page) const { return frame->View()->Page(Index(page)); }
+    // The button of the set on show with object name `name`, or nullptr.
+    QToolButton* ToolbarButton(const QString& name) const;
+};
+
+// A main window opened on one page, whose controls a test finds by object
+// name.
+struct PageFixture : FrameFixture {
+    explicit PageFixture(PageId shown) : page(shown) {}
+
+    // Opens the window and shows the page.
+    void Open();
+
+    template <class T = CPageBase>
+    T* Shown() const {
+        return qobject_cast<T*>(FrameFixture::Page(page));
+    }
+    template <class T = QWidget>
+    T* Find(const QString& name) const {
+        return FrameFixture::Page(page)->findChild<T*>(name);
+    }
+
+    PageId page;
 };
 
 // The program's process-wide settings, once per test program.

@@ -8,8 +8,6 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "kit/page_base.h"
-#include "shell/zentova_view.h"
 
 namespace zentova::testing {
 
@@ -18,20 +16,13 @@ inline QString Text(std::string_view text) {
 }
 
 struct LinalgPage {
-    FrameFixture fixture;
-    int index;
+    PageFixture fixture;
     QStringList boxes;  // what Type fills, in order
     QStringList shown;  // what Expect reads after the messages
 
-    QWidget* Find(const QString& name) {
-        return fixture.frame->View()->Page(index)->findChild<QWidget*>(name);
-    }
+    QWidget* Find(const QString& name) { return fixture.Find(name); }
     static const char* TextOf(QWidget* box) {
         return qobject_cast<QPlainTextEdit*>(box) != nullptr ? "plainText" : "text";
-    }
-    void Open() {
-        fixture.Open();
-        fixture.frame->View()->ShowPage(index);
     }
     // Fills the boxes in order, as far as there are texts; a last text that
     // names a control gets Enter, then Escape, pressed on that control.

@@ -13,14 +13,13 @@ using namespace zentova::testing;
 
 class LinearSystemPageTest : public QObject {
     Q_OBJECT
-    LinalgPage page_{{},
-                     5,
+    LinalgPage page_{PageFixture(PageId::LinearSystem),
                      {"systemUnknownsBox", "systemCoefficientBox"},
                      {"systemSolutionList", "systemUnknownsBox"}};
 
   private slots:
     void initTestCase() { PrepareApplication(); }
-    void init() { page_.Open(); }
+    void init() { page_.fixture.Open(); }
     void cleanup() { page_.fixture.Close(); }
 
     // Messages, then the lines and the count box, after each input in turn.

@@ -30,13 +30,8 @@ constexpr const char* kRuns[][4] = {
 
 class LogicPageTest : public QObject {
     Q_OBJECT
-    testing::FrameFixture fixture_;
-
-    template <class T = QWidget>
-    T* Find(const char* name) {
-        return fixture_.frame->View()->Page(12)->findChild<T*>(QString::fromLatin1(name));
-    }
-    CVirtualList* Table() { return Find<CVirtualList>("truthTableList"); }
+    testing::PageFixture fixture_{testing::PageId::Logic};
+    CVirtualList* Table() { return fixture_.Find<CVirtualList>("truthTableList"); }
     void Trigger(const char* action) {
         Table()->findChild<QAction*>(QString::fromLatin1(action))->trigger();
     }
@@ -46,11 +41,10 @@ class LogicPageTest : public QObject {
     }
     void TypeAndEnterOn(const char* control, const QString& formula1,
                         const QString& formula2 = {}) {
-        fixture_.frame->View()->ShowPage(12);
-        Find<QLineEdit>("formula1Box")->setText(formula1);
-        Find<QLineEdit>("formula2Box")->setText(formula2);
-        Find(control)->setFocus();
-        QTest::keyClick(Find(control), Qt::Key_Return);
+        fixture_.Find<QLineEdit>("formula1Box")->setText(formula1);
+        fixture_.Find<QLineEdit>("formula2Box")->setText(formula2);
+        fixture_.Find(control)->setFocus();
+        QTest::keyClick(fixture_.Find(control), Qt::Key_Return);
     }
 
   private slots:
@@ -83,8 +77,8 @@ class LogicPageTest : public QObject {
         // The search over 2^26 assignments takes a few hundred milliseconds,
         // about as long as the button takes to turn into 停止; on a fast run
         // it ends first, and then its whole result (no clause) lands instead.
-        auto* button = Find<QPushButton>("conjunctiveButton");
-        auto* conjunctive = Find<QPlainTextEdit>("conjunctiveBox");
+        auto* button = fixture_.Find<QPushButton>("conjunctiveButton");
+        auto* conjunctive = fixture_.Find<QPlainTextEdit>("conjunctiveBox");
         QTRY_VERIFY(button->text() == QStringLiteral("停止") ||
                     conjunctive->toPlainText().isEmpty());
         const bool stopped = button->text() == QStringLiteral("停止");
@@ -96,7 +90,8 @@ class LogicPageTest : public QObject {
         QCOMPARE(Table()->LineCount(), 5u);
         QCOMPARE(Table()->Line(0), QStringLiteral("A  B  公式"));
         QCOMPARE(conjunctive->toPlainText(), stopped ? QStringLiteral("(~AvB)") : QString());
-        QCOMPARE(Find<QPlainTextEdit>("disjunctiveBox")->toPlainText(), "(~A^~B)v(~A^B)v(A^B)");
+        QCOMPARE(fixture_.Find<QPlainTextEdit>("disjunctiveBox")->toPlainText(),
+                 "(~A^~B)v(~A^B)v(A^B)");
     }
 
     void tableOf26VariablesShowsAtOnce() {
@@ -180,11 +175,11 @@ class LogicPageTest : public QObject {
         auto entries = [&folder] {
             return QDir(folder.path(), {}, QDir::Name, QDir::Files | QDir::Hidden).entryList();
         };
-        QTRY_COMPARE(entries().size(), 1);                          // the file being written
-        QTest::keyClick(Find("truthTableButton"), Qt::Key_Return);  // stops
+        QTRY_COMPARE(entries().size(), 1);  // the file being written
+        QTest::keyClick(fixture_.Find("truthTableButton"), Qt::Key_Return);  // stops
         QCOMPARE(entries(), QStringList());
         QCOMPARE(Table()->LineCount(), (1ull << 26) + 1);
-        QCOMPARE(Find<QPushButton>("truthTableButton")->text(),
+        QCOMPARE(fixture_.Find<QPushButton>("truthTableButton")->text(),
                  QStringLiteral("公式一的真值表(&T)"));
     }
 };

@@ -12,8 +12,9 @@ using namespace zentova::testing;
 
 class MatrixPageTest : public QObject {
     Q_OBJECT
-    LinalgPage page_{
-        {}, 1, {"matrixTextBox", "matrixNameBox", "matrixRowsBox", "matrixColsBox"}, {}};
+    LinalgPage page_{PageFixture(PageId::Matrix),
+                     {"matrixTextBox", "matrixNameBox", "matrixRowsBox", "matrixColsBox"},
+                     {}};
 
     void Pick(const char* combo, int row) {
         qobject_cast<QComboBox*>(page_.Find(combo))->setCurrentIndex(row);
@@ -25,7 +26,7 @@ class MatrixPageTest : public QObject {
     void init() {
         page_.shown =
             page_.boxes + QStringList{"matrixRankBox", "matrixCurrentCombo", "matrixFirstCombo"};
-        page_.Open();
+        page_.fixture.Open();
         QCOMPARE(page_.Shown(), "||0|0|0|-1|-1");
     }
     void cleanup() { page_.fixture.Close(); }

@@ -14,51 +14,44 @@
 
 class PlotWindowTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Calculus};
 
-    QWidget* Page() { return fixture_.frame->View()->Page(3); }
-    template <class T = QPushButton>
-    T* Find(const QString& name) {
-        return Page()->findChild<T*>(name);
-    }
+    QPushButton* Button(const QString& name) { return fixture_.Find<QPushButton>(name); }
     QString Titles() {
-        const auto* window = Find<QWidget>("plotWindow");
+        const auto* window = fixture_.Find<QWidget>("plotWindow");
         return window->findChild<QChartView*>("integralChart")->chart()->title() + '|' +
                window->findChild<QChartView*>("derivativeChart")->chart()->title();
     }
 
   private slots:
     void initTestCase() { zentova::testing::PrepareApplication(); }
-    void init() {
-        fixture_.Open();
-        fixture_.frame->View()->ShowPage(3);
-    }
+    void init() { fixture_.Open(); }
     void cleanup() { fixture_.Close(); }
 
     void plotFollowsTheBoxesAndExports() {
-        QVERIFY(Find("plotButton")->focusPolicy() & Qt::TabFocus);
-        Find<QLineEdit>("integrandBox")->setText("x^2");
-        Find<QLineEdit>("upperLimitBox")->setText("3");
-        Find<QLineEdit>("functionBox")->setText("x^2");
-        Find<QLineEdit>("pointBox")->setText("1");
-        Find("integrateButton")->click();
-        Find("differentiateButton")->click();
-        Find("plotButton")->click();
-        QVERIFY(Find<QWidget>("plotWindow")->isVisible());
+        QVERIFY(Button("plotButton")->focusPolicy() & Qt::TabFocus);
+        fixture_.Find<QLineEdit>("integrandBox")->setText("x^2");
+        fixture_.Find<QLineEdit>("upperLimitBox")->setText("3");
+        fixture_.Find<QLineEdit>("functionBox")->setText("x^2");
+        fixture_.Find<QLineEdit>("pointBox")->setText("1");
+        Button("integrateButton")->click();
+        Button("differentiateButton")->click();
+        Button("plotButton")->click();
+        QVERIFY(fixture_.Find<QWidget>("plotWindow")->isVisible());
         QVERIFY(Titles().contains("定积分 = 9"));
         QVERIFY(Titles().contains("切线斜率 = "));
 
         // Inputs changed since the results: drawn anew, without stale values.
-        Find<QLineEdit>("integrandBox")->setText("x^3");
-        Find<QLineEdit>("pointBox")->setText("2");
-        Find("plotButton")->click();
+        fixture_.Find<QLineEdit>("integrandBox")->setText("x^3");
+        fixture_.Find<QLineEdit>("pointBox")->setText("2");
+        Button("plotButton")->click();
         QCOMPARE(Titles(), QStringLiteral("y = x^3，x 从 0 到 3|y = x^2，x = 2 附近"));
 
         QTemporaryDir dir;
         auto& desktop = fixture_.desktop;
         desktop.filesToSave = {dir.filePath("a.png"), dir.filePath("a.svg"),
                                dir.filePath("none/b.png")};
-        auto* window = Find<QWidget>("plotWindow");
+        auto* window = fixture_.Find<QWidget>("plotWindow");
         window->findChild<QPushButton*>("exportPngButton")->click();
         window->findChild<QPushButton*>("exportSvgButton")->click();
         QVERIFY(QFileInfo(dir.filePath("a.png")).size() > 0);

@@ -17,7 +17,7 @@ const QString kLetters = QStringLiteral("a+b+c+d+e+f+g+h+i+j+k+l+m+n+o+p+q+r+s+t
 
 class PolynomialPageTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Polynomial};
     zentova::CPolynomialPage* page_ = nullptr;
     QPlainTextEdit *input_ = nullptr, *product_ = nullptr;
     QPushButton* button_ = nullptr;
@@ -31,11 +31,10 @@ class PolynomialPageTest : public QObject {
     void initTestCase() { zentova::testing::PrepareApplication(); }
     void init() {
         fixture_.Open();
-        fixture_.frame->View()->ShowPage(10);
-        page_ = qobject_cast<zentova::CPolynomialPage*>(fixture_.frame->View()->Page(10));
-        input_ = page_->findChild<QPlainTextEdit*>(QStringLiteral("polynomialBox"));
-        product_ = page_->findChild<QPlainTextEdit*>(QStringLiteral("productBox"));
-        button_ = page_->findChild<QPushButton*>(QStringLiteral("computeButton"));
+        page_ = fixture_.Shown<zentova::CPolynomialPage>();
+        input_ = fixture_.Find<QPlainTextEdit>(QStringLiteral("polynomialBox"));
+        product_ = fixture_.Find<QPlainTextEdit>(QStringLiteral("productBox"));
+        button_ = fixture_.Find<QPushButton>(QStringLiteral("computeButton"));
     }
     void cleanup() { fixture_.Close(); }
 

@@ -10,25 +10,21 @@
 
 class SeriesPageTest : public QObject {
     Q_OBJECT
-    zentova::testing::FrameFixture fixture_;
+    zentova::testing::PageFixture fixture_{zentova::testing::PageId::Series};
 
-    template <class T = QLineEdit>
-    T* Find(const QString& name) {
-        return fixture_.frame->View()->Page(4)->findChild<T*>(name);
-    }
+    QLineEdit* Box(const QString& name) { return fixture_.Find<QLineEdit>(name); }
     QString Do(const QStringList& steps) {  // types "box=text", clicks "button"; gives the results
         for (const QString& step : steps) {
-            if (step.contains('=')) Find(step.section('=', 0, 0))->setText(step.section('=', 1));
-            if (!step.contains('=')) Find<QPushButton>(step)->click();
+            if (step.contains('=')) Box(step.section('=', 0, 0))->setText(step.section('=', 1));
+            if (!step.contains('=')) fixture_.Find<QPushButton>(step)->click();
         }
-        return Find("sumResultBox")->text() + '|' + Find("productResultBox")->text();
+        return Box("sumResultBox")->text() + '|' + Box("productResultBox")->text();
     }
 
   private slots:
     void initTestCase() { zentova::testing::PrepareApplication(); }
     void init() {
         fixture_.Open();
-        fixture_.frame->View()->ShowPage(4);
         Do({"sumFunctionBox=x", "sumStartBox=1", "sumEndBox=100", "productFunctionBox=x",
             "productStartBox=1", "productEndBox=1e1"});
     }
@@ -39,10 +35,10 @@ class SeriesPageTest : public QObject {
             for (const QString box :
                  {"EndBox", "StartBox", "FunctionBox", "Button", "ResultBox", "StepBox"}) {
                 Do({"sumResultBox=", "productResultBox="});
-                Find<QWidget>(half + box)->setFocus();
-                QTest::keyClick(Find<QWidget>(half + box), Qt::Key_Return);
+                fixture_.Find<QWidget>(half + box)->setFocus();
+                QTest::keyClick(fixture_.Find<QWidget>(half + box), Qt::Key_Return);
                 QCOMPARE(Do({}), half == "sum" ? "5050|" : "|3628800");
-                QCOMPARE(Find("productEndBox")->text(), QStringLiteral("10"));
+                QCOMPARE(Box("productEndBox")->text(), QStringLiteral("10"));
             }
         }
         // Then, row after row: the message, the boxes typed and the button; the
@@ -58,7 +54,7 @@ class SeriesPageTest : public QObject {
             QCOMPARE(fixture_.desktop.messages.size(), 1);
             QCOMPARE(fixture_.desktop.messages[0].text, row[0]);
             const QString& typed = row[row.size() - 2];
-            QCOMPARE(Find(typed.section('=', 0, 0))->text(), typed.section('=', 1));
+            QCOMPARE(Box(typed.section('=', 0, 0))->text(), typed.section('=', 1));
         }
     }
 
@@ -71,7 +67,7 @@ class SeriesPageTest : public QObject {
                     half + "EndBox=5", half + "Button"});
             QVERIFY(Do({half + "EndBox=1e5", half + "ResultBox=", half + "Button"}) != atOnce);
             QTRY_COMPARE(Do({}), atOnce);
-            auto* button = Find<QPushButton>(half + "Button");
+            auto* button = fixture_.Find<QPushButton>(half + "Button");
             QCOMPARE(Do({half + "EndBox=1e9", half + "Button"}), atOnce);
             QTRY_COMPARE(button->text(), QStringLiteral("停止"));
             button->click();
@@ -79,7 +75,7 @@ class SeriesPageTest : public QObject {
         }
         // The page goes while both halves run; both stop before its boxes go.
         Do({"sumEndBox=1e9", "productEndBox=1e9", "sumButton", "productButton"});
-        QTRY_COMPARE(Find<QPushButton>("sumButton")->text(), QStringLiteral("停止"));
+        QTRY_COMPARE(fixture_.Find<QPushButton>("sumButton")->text(), QStringLiteral("停止"));
         fixture_.frame.reset();
     }
 };

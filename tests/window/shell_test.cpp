@@ -25,6 +25,7 @@
 #include "kit/units.h"
 #include "pages/cover_page.h"
 #include "shell/about_box.h"
+#include "shell/startup_script.h"
 #include "shell/zentova_view.h"
 
 using namespace zentova;
@@ -64,20 +65,22 @@ class ShellTest : public QObject {
     CZentovaView& View() { return *fixture_.frame->View(); }
 
     // Clicks the toolbar button of page `index`, switching sets first when
-    // the button is not on show.
+    // the button is not on show. Where each button stands is the tips' test.
     void ClickPageButton(int index) {
         const PageEntry& entry = PageTable()[static_cast<std::size_t>(index)];
         if (Frame().CurrentSet() != entry.set) {
-            QToolButton* swap = Frame().Button(Frame().CurrentSet() == ToolbarSet::A ? 9 : 0);
+            QToolButton* swap = fixture_.ToolbarButton(Frame().CurrentSet() == ToolbarSet::A
+                                                           ? QStringLiteral("nextSetButton")
+                                                           : QStringLiteral("previousSetButton"));
             QVERIFY(swap != nullptr);
             QTest::mouseClick(swap, Qt::LeftButton);
         }
         QCOMPARE(Frame().CurrentSet(), entry.set);
-        QToolButton* button = Frame().Button(entry.button);
+        QToolButton* button = fixture_.ToolbarButton(QStringLiteral("pageButton%1").arg(index));
         QVERIFY(button != nullptr);
-        QCOMPARE(button->objectName(), QStringLiteral("pageButton%1").arg(index));
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    void ClickPageButton(PageId page) { ClickPageButton(Index(page)); }
 
   private slots:
     void initTestCase() { PrepareApplication(); }
@@ -93,10 +96,10 @@ class ShellTest : public QObject {
     void cleanup() { fixture_.Close(); }
 
     void startsOnTheCoverWithSetA() {
-        QCOMPARE(VisiblePages(View()), QList<int>{kCoverPageIndex});
+        QCOMPARE(VisiblePages(View()), QList<int>{Index(PageId::Cover)});
         QCOMPARE(Frame().CurrentSet(), ToolbarSet::A);
         QCOMPARE(Frame().ToolBar()->actions().size(), 10);
-        QVERIFY(View().Page(kCoverPageIndex)->hasFocus());
+        QVERIFY(fixture_.Page(PageId::Cover)->hasFocus());
     }
 
     void windowIsFixedWithoutMenuOrMaximise() {
@@ -127,29 +130,41 @@ class ShellTest : public QObject {
             }
         }
         QCOMPARE(order, (QList<int>{11, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}));
-        for (int i = 0; i < kPageCount; ++i) {
+        for (int i = 0; i < View().PageCount(); ++i) {
             QCOMPARE(View().Page(i)->geometry(), QRect(QPoint(0, 0), kPageSize));
         }
     }
 
     void pageTableHoldsThirteenCommands() {
-        const int kCommands[kPageCount] = {32776, 32778, 32779, 32780, 32781, 32784, 32785,
-                                           32786, 32782, 32788, 32791, 32792, 32793};
-        for (int i = 0; i < kPageCount; ++i) {
-            const PageEntry& entry = PageTable()[static_cast<std::size_t>(i)];
-            QCOMPARE(entry.index, i);
+        const int kCommands[] = {32776, 32778, 32779, 32780, 32781, 32784, 32785,
+                                 32786, 32782, 32788, 32791, 32792, 32793};
+        QCOMPARE(PageTable().size(), std::size(kCommands));
+        for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+            const PageEntry& entry = PageTable()[i];
             QCOMPARE(entry.command, kCommands[i]);
             QVERIFY2(!PictureIcon(QString::fromUtf8(entry.icon), {48, 48}).isNull(), entry.icon);
         }
         QCOMPARE(QString::fromUtf8(PageTable()[0].shortName), QStringLiteral("表达式计算"));
-        QCOMPARE(QString::fromUtf8(PageTable()[12].shortName),
+        QCOMPARE(QString::fromUtf8(PageTable()[Index(PageId::Logic)].shortName),
                  QStringLiteral("与命题逻辑有关的计算"));
+    }
+
+    // `--page` takes the indexes of the table it is given, and no others.
+    void pageOptionTakesTheTableIndexes() {
+        const int count = View().PageCount();
+        const QString refused = QStringLiteral("--page takes 0 to 12");
+        for (const auto& [page, error] :
+             {std::pair{-1, refused}, {0, QString()}, {count - 1, QString()}, {count, refused}}) {
+            const QStringList arguments{"zentova", "--page", QString::number(page)};
+            QCOMPARE(ParseStartupScript(arguments, count).error, error);
+        }
     }
 
     void toolbarTipsOfBothSets() {
         for (const ToolbarSet set : {ToolbarSet::A, ToolbarSet::B}) {
             Frame().ShowToolbarSet(set);
-            const int count = ButtonCount(set);
+            const int count = static_cast<int>(set == ToolbarSet::A ? std::size(kSetATips)
+                                                                    : std::size(kSetBTips));
             QCOMPARE(Frame().ToolBar()->actions().size(), count);
             for (int i = 0; i < count; ++i) {
                 QToolButton* button = Frame().Button(i);
@@ -175,8 +190,8 @@ class ShellTest : public QObject {
 
     void everyButtonShowsItsPageOnly_data() {
         QTest::addColumn<int>("index");
-        for (const PageEntry& entry : PageTable()) {
-            QTest::addRow("page%d", entry.index) << entry.index;
+        for (int index = 0; index < static_cast<int>(PageTable().size()); ++index) {
+            QTest::addRow("page%d", index) << index;
         }
     }
 
@@ -191,14 +206,15 @@ class ShellTest : public QObject {
     }
 
     void switchingSetsKeepsThePage() {
-        ClickPageButton(0);
+        ClickPageButton(PageId::Calculator);
+        const QList<int> calculator{Index(PageId::Calculator)};
         QTest::mouseClick(Frame().Button(9), Qt::LeftButton);
         QCOMPARE(Frame().CurrentSet(), ToolbarSet::B);
         QCOMPARE(Frame().ToolBar()->actions().size(), 5);
-        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        QCOMPARE(VisiblePages(View()), calculator);
         QTest::mouseClick(Frame().Button(0), Qt::LeftButton);
         QCOMPARE(Frame().CurrentSet(), ToolbarSet::A);
-        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        QCOMPARE(VisiblePages(View()), calculator);
         // The buttons of the set that went away are gone, not just hidden.
         QTRY_VERIFY(Frame().findChild<QToolButton*>(QStringLiteral("previousSetButton")) ==
                     nullptr);
@@ -217,18 +233,24 @@ class ShellTest : public QObject {
         QTest::addColumn<QString>("firstBox");  // "": the page has none
         const int ctrl = Qt::ControlModifier;
         const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        const int cover = Index(PageId::Cover);
+        const int calculator = Index(PageId::Calculator);
+        const int custom = Index(PageId::CustomExpr);
+        const int graph = Index(PageId::Graph);
+        const int logic = Index(PageId::Logic);
         QTest::newRow("cover, on")
-            << kCoverPageIndex << "" << int(Qt::Key_PageDown) << ctrl << 0 << "expressionBox";
+            << cover << "" << int(Qt::Key_PageDown) << ctrl << calculator << "expressionBox";
         QTest::newRow("end of set A, on")
-            << 7 << "exprList" << int(Qt::Key_Tab) << ctrl << 8 << "matrixBox";
+            << custom << "exprList" << int(Qt::Key_Tab) << ctrl << graph << "matrixBox";
         QTest::newRow("last page, on")
-            << 12 << "formula2Box" << int(Qt::Key_PageDown) << ctrl << kCoverPageIndex << "";
+            << logic << "formula2Box" << int(Qt::Key_PageDown) << ctrl << cover << "";
         QTest::newRow("cover, back")
-            << kCoverPageIndex << "" << int(Qt::Key_PageUp) << ctrl << 12 << "formula1Box";
+            << cover << "" << int(Qt::Key_PageUp) << ctrl << logic << "formula1Box";
         QTest::newRow("multi-line box, back")
-            << 5 << "systemCoefficientBox" << int(Qt::Key_Backtab) << ctrlShift << 4 << "sumEndBox";
+            << Index(PageId::LinearSystem) << "systemCoefficientBox" << int(Qt::Key_Backtab)
+            << ctrlShift << Index(PageId::Series) << "sumEndBox";
         QTest::newRow("start of set B, back")
-            << 8 << "matrixBox" << int(Qt::Key_Tab) << ctrlShift << 7 << "exprList";
+            << graph << "matrixBox" << int(Qt::Key_Tab) << ctrlShift << custom << "exprList";
     }
 
     void pageKeysStepInToolbarOrder() {
@@ -246,10 +268,12 @@ class ShellTest : public QObject {
         QCOMPARE(VisiblePages(View()), QList<int>{to});
         const PageEntry& entry = PageTable()[static_cast<std::size_t>(to)];
         QCOMPARE(Frame().CurrentSet(), entry.set);
-        QToolButton* button = Frame().Button(entry.button);
-        QVERIFY(QAccessible::queryAccessibleInterface(button)->state().checked);
-        for (int position = 0; position < ButtonCount(entry.set); ++position) {
-            QCOMPARE(Frame().Button(position)->isChecked(), position == entry.button);
+        const QString name = QStringLiteral("pageButton%1").arg(to);
+        QVERIFY(
+            QAccessible::queryAccessibleInterface(fixture_.ToolbarButton(name))->state().checked);
+        for (int position = 0; position < Frame().ToolBar()->actions().size(); ++position) {
+            QToolButton* button = Frame().Button(position);
+            QCOMPARE(button->isChecked(), button->objectName() == name);
         }
         QWidget* focused = QApplication::focusWidget();
         if (firstBox.isEmpty()) {
@@ -264,30 +288,31 @@ class ShellTest : public QObject {
     }
 
     void showingTheVisiblePageAgainKeepsItAndFocusesIt() {
-        ClickPageButton(0);
-        auto* result = View().Page(0)->findChild<QLineEdit*>(QStringLiteral("resultBox"));
+        ClickPageButton(PageId::Calculator);
+        auto* result =
+            fixture_.Page(PageId::Calculator)->findChild<QLineEdit*>(QStringLiteral("resultBox"));
         result->setFocus();
-        ClickPageButton(0);
-        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        ClickPageButton(PageId::Calculator);
+        QCOMPARE(VisiblePages(View()), QList<int>{Index(PageId::Calculator)});
         QCOMPARE(QApplication::focusWidget(), result);
     }
 
     void focusGoesToTheFirstControlThenTheLastUsedOne() {
-        ClickPageButton(0);
-        CPageBase* page = View().Page(0);
+        ClickPageButton(PageId::Calculator);
+        CPageBase* page = fixture_.Page(PageId::Calculator);
         QCOMPARE(QApplication::focusWidget(),
                  page->findChild<QLineEdit*>(QStringLiteral("expressionBox")));
         auto* history = page->findChild<QListWidget*>(QStringLiteral("historyList"));
         history->setFocus();
-        ClickPageButton(kCoverPageIndex);
-        QVERIFY(View().Page(kCoverPageIndex)->hasFocus());
-        ClickPageButton(0);
+        ClickPageButton(PageId::Cover);
+        QVERIFY(fixture_.Page(PageId::Cover)->hasFocus());
+        ClickPageButton(PageId::Calculator);
         QCOMPARE(QApplication::focusWidget(), history);
     }
 
     void pagesKeepTheirStateWhileHidden() {
-        ClickPageButton(0);
-        CPageBase* page = View().Page(0);
+        ClickPageButton(PageId::Calculator);
+        CPageBase* page = fixture_.Page(PageId::Calculator);
         auto* box = page->findChild<QLineEdit*>(QStringLiteral("expressionBox"));
         auto* result = page->findChild<QLineEdit*>(QStringLiteral("resultBox"));
         auto* history = page->findChild<QListWidget*>(QStringLiteral("historyList"));
@@ -296,9 +321,9 @@ class ShellTest : public QObject {
         QTest::keyClicks(box, QStringLiteral("sin(30)"));
         QTest::keyClick(box, Qt::Key_Return);
         QTest::keyClicks(box, QStringLiteral("+1"));
-        for (const int other : {kCoverPageIndex, 8, 12, 3})
+        for (const PageId other : {PageId::Cover, PageId::Graph, PageId::Logic, PageId::Calculus})
             ClickPageButton(other);
-        ClickPageButton(0);
+        ClickPageButton(PageId::Calculator);
         QCOMPARE(box->text(), QStringLiteral("sin(30)+1"));
         QCOMPARE(result->text(), QStringLiteral("0.5"));
         QCOMPARE(history->count(), 1);
@@ -309,8 +334,8 @@ class ShellTest : public QObject {
 
     void escapeAndEnterNeverHideAPage_data() {
         QTest::addColumn<int>("index");
-        for (const PageEntry& entry : PageTable()) {
-            QTest::addRow("page%d", entry.index) << entry.index;
+        for (int index = 0; index < static_cast<int>(PageTable().size()); ++index) {
+            QTest::addRow("page%d", index) << index;
         }
     }
 
@@ -325,8 +350,8 @@ class ShellTest : public QObject {
 
     void controlsLieInsideTheirPageWithoutOverlapping_data() {
         QTest::addColumn<int>("index");
-        for (const PageEntry& entry : PageTable()) {
-            QTest::addRow("page%d", entry.index) << entry.index;
+        for (int index = 0; index < static_cast<int>(PageTable().size()); ++index) {
+            QTest::addRow("page%d", index) << index;
         }
     }
 
@@ -354,22 +379,23 @@ class ShellTest : public QObject {
 
     void closingDestroysEveryPageInIndexOrder() {
         QStringList destroyed;
-        for (int i = 0; i < kPageCount; ++i) {
+        const int count = View().PageCount();
+        for (int i = 0; i < count; ++i) {
             connect(View().Page(i), &QObject::destroyed, this,
                     [&destroyed, i] { destroyed << QStringLiteral("page%1").arg(i); });
         }
         Frame().setAttribute(Qt::WA_DeleteOnClose);
         CMainFrame* frame = fixture_.frame.release();
         QVERIFY(frame->close());
-        QTRY_COMPARE(destroyed.size(), kPageCount);
+        QTRY_COMPARE(destroyed.size(), count);
         QStringList expected;
-        for (int i = 0; i < kPageCount; ++i)
+        for (int i = 0; i < count; ++i)
             expected << QStringLiteral("page%1").arg(i);
         QCOMPARE(destroyed, expected);
     }
 
     void f1OpensTheAboutBox() {
-        ClickPageButton(0);
+        ClickPageButton(PageId::Calculator);
         QStringList texts;
         QStringList links;
         fixture_.desktop.onModal = [&](QDialog& dialog) {
@@ -395,7 +421,7 @@ class ShellTest : public QObject {
         QVERIFY(links[0].startsWith(QStringLiteral("mailto:")));
         QVERIFY(links[1].startsWith(QStringLiteral("https://")));
         // F1 leaves the page where it was.
-        QCOMPARE(VisiblePages(View()), QList<int>{0});
+        QCOMPARE(VisiblePages(View()), QList<int>{Index(PageId::Calculator)});
     }
 };
 

@@ -15,7 +15,7 @@ using namespace zentova::testing;
 
 class StatisticsPageTest : public QObject {
     Q_OBJECT
-    FrameFixture fixture_;
+    PageFixture fixture_{PageId::Statistics};
 
   private slots:
     void initTestCase() { PrepareApplication(); }
@@ -24,10 +24,9 @@ class StatisticsPageTest : public QObject {
 
     // A result that is no number is only written, never read back as a number.
     void enterRoutesAndDataWithoutNumbersIsRefused() {
-        fixture_.frame->View()->ShowPage(6);
-        auto* data = fixture_.frame->findChild<QPlainTextEdit*>("statsDataBox");
-        auto* kinds = fixture_.frame->findChild<QComboBox*>("statsKindCombo");
-        auto* result = fixture_.frame->findChild<QLineEdit*>("statsResultBox");
+        auto* data = fixture_.Find<QPlainTextEdit>("statsDataBox");
+        auto* kinds = fixture_.Find<QComboBox>("statsKindCombo");
+        auto* result = fixture_.Find<QLineEdit>("statsResultBox");
         QTest::keyClicks(data, "1 2");
         QTest::keyClick(data, Qt::Key_Return);  // a line break: 1 2 and 3 4, not 23
         QTest::keyClicks(data, "3 4");
@@ -39,8 +38,7 @@ class StatisticsPageTest : public QObject {
         kinds->setCurrentIndex(7);
         for (const char* text : {"5", " ,\n", "5"}) {
             data->setPlainText(QString::fromUtf8(text));
-            QTest::keyClick(fixture_.frame->findChild<QPushButton*>("statsComputeButton"),
-                            Qt::Key_Return);
+            QTest::keyClick(fixture_.Find<QPushButton>("statsComputeButton"), Qt::Key_Return);
             QVERIFY(result->text().endsWith(QStringLiteral("nan")));
         }
         QCOMPARE(fixture_.desktop.messages.size(), 1);
@@ -49,13 +47,11 @@ class StatisticsPageTest : public QObject {
 
     // Full-width digits, blank and comma from an input method are numbers.
     void inputMethodData() {
-        fixture_.frame->View()->ShowPage(6);
-        auto* data = fixture_.frame->findChild<QPlainTextEdit*>("statsDataBox");
-        fixture_.frame->findChild<QComboBox*>("statsKindCombo")->setCurrentIndex(2);
+        auto* data = fixture_.Find<QPlainTextEdit>("statsDataBox");
+        fixture_.Find<QComboBox>("statsKindCombo")->setCurrentIndex(2);
         CommitText(data, QStringLiteral("１　２，３"));
-        QTest::mouseClick(fixture_.frame->findChild<QPushButton*>("statsComputeButton"),
-                          Qt::LeftButton);
-        QCOMPARE(fixture_.frame->findChild<QLineEdit*>("statsResultBox")->text(), "6");
+        QTest::mouseClick(fixture_.Find<QPushButton>("statsComputeButton"), Qt::LeftButton);
+        QCOMPARE(fixture_.Find<QLineEdit>("statsResultBox")->text(), "6");
         QCOMPARE(data->toPlainText(), QStringLiteral("１　２，３"));
     }
 };

@@ -27,8 +27,6 @@ inline constexpr int kResult = 1132;
 inline constexpr int kNote = 1116;
 }  // namespace custom_id
 
-inline constexpr int kCustomExprPageIndex = 7;
-
 class CExpressionListModel;
 
 class CCustomExprPage : public CPageBase {

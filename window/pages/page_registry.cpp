@@ -1,5 +1,7 @@
 #include "pages/page_registry.h"
 
+#include <algorithm>
+
 #include "kit/page_base.h"
 #include "pages/calculus_page.h"
 #include "pages/constants_page.h"
@@ -26,33 +28,38 @@ CPageBase* Create(CDesktop& desktop, QWidget* parent) {
 constexpr ToolbarSet A = ToolbarSet::A;
 constexpr ToolbarSet B = ToolbarSet::B;
 
-constexpr std::array<PageEntry, kPageCount> kPages{{
-    {0, 32776, "表达式计算", A, 1, ":/res/toolbar/calculator.svg",
+// In page-index order: a page's row number is its index, the number that
+// `--page` takes and that names its widget ("page7"). The cover page comes
+// first in the window and on set A wherever its row stands; the other
+// buttons of a set follow their rows.
+constexpr PageEntry kPages[] = {
+    {32776, "表达式计算", A, ":/res/toolbar/calculator.svg",
      "可直接输入表达式进行计算的计算器，提供了丰富的函数", &Create<CExprCalcPage>},
-    {1, 32778, "与矩阵有关的运算", A, 2, ":/res/toolbar/matrix.svg", "与矩阵有关的一系列计算",
+    {32778, "与矩阵有关的运算", A, ":/res/toolbar/matrix.svg", "与矩阵有关的一系列计算",
      &Create<CMatrixPage>},
-    {2, 32779, "解行列式", A, 3, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
+    {32779, "解行列式", A, ":/res/toolbar/determinant.svg", "解行列式，可解2至100阶行列式",
      &Create<CDeterminantPage>},
-    {3, 32780, "定积分与微分的计算", A, 4, ":/res/toolbar/calculus.svg", "求定积分与微分",
+    {32780, "定积分与微分的计算", A, ":/res/toolbar/calculus.svg", "求定积分与微分",
      &Create<CCalculusPage>},
-    {4, 32781, "数列求和与求积", A, 5, ":/res/toolbar/series.svg", "数列求和与求积，可指定步长",
+    {32781, "数列求和与求积", A, ":/res/toolbar/series.svg", "数列求和与求积，可指定步长",
      &Create<CSeriesPage>},
-    {5, 32784, "解多元线性方程组", A, 6, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
+    {32784, "解多元线性方程组", A, ":/res/toolbar/linear_system.svg", "解2到100元线性方程组",
      &Create<CLinearSystemPage>},
-    {6, 32785, "统计计算", A, 7, ":/res/toolbar/statistics.svg", "常用的统计计算",
+    {32785, "统计计算", A, ":/res/toolbar/statistics.svg", "常用的统计计算",
      &Create<CStatisticsPage>},
-    {7, 32786, "自定义表达式", A, 8, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",
+    {32786, "自定义表达式", A, ":/res/toolbar/custom_expression.svg", "自定义表达式计算",
      &Create<CCustomExprPage>},
-    {8, 32782, "图论的有关计算", B, 1, ":/res/toolbar/graph.svg", "与图论有关的计算",
+    {32782, "图论的有关计算", B, ":/res/toolbar/graph.svg", "与图论有关的计算",
      &Create<CGraphPage>},
-    {9, 32788, "常用常数", B, 2, ":/res/toolbar/constants.svg", "常用的常数",
-     &Create<CConstantsPage>},
-    {10, 32791, "多项式相乘", B, 3, ":/res/toolbar/polynomial.svg", "多项式相乘",
+    {32788, "常用常数", B, ":/res/toolbar/constants.svg", "常用的常数", &Create<CConstantsPage>},
+    {32791, "多项式相乘", B, ":/res/toolbar/polynomial.svg", "多项式相乘",
      &Create<CPolynomialPage>},
-    {11, 32792, "", A, 0, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
-    {12, 32793, "与命题逻辑有关的计算", B, 4, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
+    {32792, "", A, ":/res/toolbar/cover.svg", "其实就是封面：）", &Create<CCoverPage>},
+    {32793, "与命题逻辑有关的计算", B, ":/res/toolbar/logic.svg", "与命题逻辑有关的计算",
      &Create<CLogicPage>},
-}};
+};
+static_assert(std::ranges::count_if(kPages, IsCover) == 1,
+              "exactly one page, the cover, goes without a short name");
 
 }  // namespace
 

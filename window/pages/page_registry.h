@@ -1,4 +1,5 @@
-// The thirteen pages with their commands, toolbar buttons and factories.
+// The pages with their commands, toolbar buttons and factories: the one
+// place that declares a page.
 #pragma once
 
 #include "kit/page_entry.h"

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
-#include <algorithm>
+#include <vector>
 
 #include "kit/credits.h"
 #include "kit/desktop.h"
@@ -52,34 +52,26 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
 
     // The page buttons are checkable and one of them, the visible page's, is
     // checked, so that the toolbar and a screen reader say where one is.
+    // Set A ends with the button to set B, set B starts with the one back.
     auto* pageButtons = new QActionGroup(this);
     pageButtons->setExclusive(true);
-    for (const PageEntry& page : pages) {
-        AddButton(page.set, page.button, page.icon, page.tip, SpokenName(page),
-                  QStringLiteral("pageButton%1").arg(page.index), page.command, page.index);
-        QAction* action = buttons_.back().action;
-        action->setCheckable(true);
-        pageButtons->addAction(action);
-        const int index = page.index;
-        connect(action, &QAction::triggered, view_, [this, index] { view_->ShowPage(index); });
+    const std::vector<int> order = CoverFirst(pages);
+    for (const ToolbarSet set : {ToolbarSet::A, ToolbarSet::B}) {
+        if (set == ToolbarSet::B) AddSetSwitch(kPreviousSetButton, ToolbarSet::A);
+        for (const int index : order) {
+            const PageEntry& page = pages[static_cast<std::size_t>(index)];
+            if (page.set != set) continue;
+            AddButton(set, page.icon, page.tip, SpokenName(page),
+                      QStringLiteral("pageButton%1").arg(index), page.command, index);
+            QAction* action = buttons_.back().action;
+            action->setCheckable(true);
+            pageButtons->addAction(action);
+            connect(action, &QAction::triggered, view_, [this, index] { view_->ShowPage(index); });
+            pageOrder_.append(index);
+        }
+        if (set == ToolbarSet::A) AddSetSwitch(kNextSetButton, ToolbarSet::B);
     }
     connect(view_, &CZentovaView::pageShown, this, &CMainFrame::CheckPageButton);
-    for (const SetSwitchEntry* entry : {&kNextSetButton, &kPreviousSetButton}) {
-        const bool next = entry->command == kNextSetCommand;
-        AddButton(entry->set, entry->button, entry->icon, entry->tip, entry->tip,
-                  next ? QStringLiteral("nextSetButton") : QStringLiteral("previousSetButton"),
-                  entry->command, -1);
-        connect(buttons_.back().action, &QAction::triggered, this,
-                [this, next] { ShowToolbarSet(next ? ToolbarSet::B : ToolbarSet::A); });
-    }
-    std::sort(buttons_.begin(), buttons_.end(), [](const ToolbarButton& a, const ToolbarButton& b) {
-        return a.position < b.position;
-    });
-    for (const ToolbarSet set : {ToolbarSet::A, ToolbarSet::B}) {
-        for (const ToolbarButton& button : std::as_const(buttons_)) {
-            if (button.set == set && button.page >= 0) pageOrder_.append(button.page);
-        }
-    }
     CheckPageButton(view_->VisiblePage());
     qApp->installEventFilter(this);
 
@@ -94,12 +86,19 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     Centre();
 }
 
-void CMainFrame::AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
+void CMainFrame::AddButton(ToolbarSet set, const char* icon, const char* tip,
                            const char* spokenName, const QString& name, int command, int page) {
     auto* action = new QAction(PictureIcon(QString::fromUtf8(icon), {48, 48}), QString(), this);
     action->setToolTip(QString::fromUtf8(tip));
     action->setData(command);
-    buttons_.push_back({action, set, position, name, QString::fromUtf8(spokenName), page});
+    buttons_.push_back({action, set, name, QString::fromUtf8(spokenName), page});
+}
+
+void CMainFrame::AddSetSwitch(const SetSwitchEntry& entry, ToolbarSet to) {
+    const ToolbarSet set = to == ToolbarSet::B ? ToolbarSet::A : ToolbarSet::B;
+    AddButton(set, entry.icon, entry.tip, entry.tip, QString::fromLatin1(entry.name), entry.command,
+              -1);
+    connect(buttons_.back().action, &QAction::triggered, this, [this, to] { ShowToolbarSet(to); });
 }
 
 void CMainFrame::CheckPageButton(int page) {

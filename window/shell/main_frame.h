@@ -1,5 +1,5 @@
 // The one top-level window: a fixed-size frame with a toolbar of large picture
-// buttons above the view. Thirteen page buttons do not fit in one row, so the
+// buttons above the view. The page buttons do not all fit in one row, so the
 // toolbar shows set A or set B; swapping the sets never changes the page.
 #pragma once
 
@@ -59,14 +59,16 @@ class CMainFrame : public QMainWindow {
     struct ToolbarButton {
         QAction* action;
         ToolbarSet set;
-        int position;
         QString name;
         QString spokenName;
         int page;  // -1 for the buttons that swap the sets
     };
 
-    void AddButton(ToolbarSet set, int position, const char* icon, const char* tip,
-                   const char* spokenName, const QString& name, int command, int page);
+    // Adds the next button of `set`; buttons are added in toolbar order.
+    void AddButton(ToolbarSet set, const char* icon, const char* tip, const char* spokenName,
+                   const QString& name, int command, int page);
+    // The button of the other set that puts set `to` on the toolbar.
+    void AddSetSwitch(const SetSwitchEntry& entry, ToolbarSet to);
     void CheckPageButton(int page);
 
     CDesktop& desktop_;
@@ -74,7 +76,7 @@ class CMainFrame : public QMainWindow {
     QVector<int> pageOrder_;  // page indexes in toolbar order
     CZentovaView* view_ = nullptr;
     QToolBar* toolbar_ = nullptr;
-    QVector<ToolbarButton> buttons_;
+    QVector<ToolbarButton> buttons_;  // set A, then set B, each in toolbar order
     ToolbarSet set_ = ToolbarSet::A;
     bool shownOnce_ = false;
     bool framedOnce_ = false;

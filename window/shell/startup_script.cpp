@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
+#include <optional>
 
 #include "kit/desktop.h"
 #include "shell/main_frame.h"
@@ -183,28 +184,51 @@ void RunSteps(CMainFrame& frame, CQtDesktop& desktop, std::vector<StartupStep> s
 
 }  // namespace
 
-StartupScript ParseStartupScript(const QStringList& arguments) {
-    using Kind = StartupStep::Kind;
-    const std::pair<const char*, Kind> kOptions[] = {
-        {"--page", Kind::Page},
-        {"--set", Kind::Set},
-        {"--click", Kind::Click},
-        {"--focus", Kind::Focus},
-        {"--select", Kind::Select},
-        {"--file", Kind::File},
-        {"--wait", Kind::Wait},
-        {"--type", Kind::Type},
-        {"--key", Kind::Key},
-        {"--tip", Kind::Tip},
-        {"--screenshot", Kind::Screenshot},
-        {"--screenshot-top", Kind::ScreenshotTop},
-    };
+namespace {
+
+struct StartupOption {
+    const char* name;
+    const char* value;       // its value in the help, "" for none
+    const char* usageValue;  // its value in the usage line, where it says more
+    const char* help;
+    std::optional<StartupStep::Kind> step;  // none: answered before the window exists
+};
+
+// Every option of the program, in the order of the help. The parser, the
+// help and the usage line are made from this one list.
+using Kind = StartupStep::Kind;
+constexpr StartupOption kOptions[] = {
+    {"--page", "N", nullptr, "show page N (0 to %1)", Kind::Page},
+    {"--set", "A|B", nullptr, "show toolbar set A or B", Kind::Set},
+    {"--click", "NAME", nullptr, "click the control with object name NAME", Kind::Click},
+    {"--focus", "NAME", nullptr, "give NAME the keyboard focus", Kind::Focus},
+    {"--select", "NAME=ROW", nullptr, "pick row ROW of a list or drop-down", Kind::Select},
+    {"--type", "TEXT", nullptr, "type TEXT into the focused control", Kind::Type},
+    {"--key", "KEY", "Enter|Escape|Tab|Up|Shift+Down|Menu|...",
+     "press KEY (Enter, Escape, Tab, Up, ...)", Kind::Key},
+    {"--file", "PATH", nullptr, "the next file dialog answers PATH", Kind::File},
+    {"--wait", "MS", nullptr, "wait MS milliseconds", Kind::Wait},
+    {"--tip", "NAME", nullptr, "show the tooltip of NAME", Kind::Tip},
+    {"--screenshot", "FILE", "FILE.png", "save a picture of the window and quit", Kind::Screenshot},
+    {"--screenshot-top", "FILE", "FILE.png",
+     "save a picture of the window a page opened last and quit", Kind::ScreenshotTop},
+    {"--help", "", nullptr, "show this help and quit", std::nullopt},
+    {"--version", "", nullptr, "show the version and quit", std::nullopt},
+};
+
+QString LastPageText(int pageCount) {
+    return QString::number(pageCount - 1);
+}
+
+}  // namespace
+
+StartupScript ParseStartupScript(const QStringList& arguments, int pageCount) {
     StartupScript script;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& option = arguments[i];
         bool known = false;
-        for (const auto& [name, kind] : kOptions) {
-            if (option != QLatin1String(name)) continue;
+        for (const StartupOption& candidate : kOptions) {
+            if (!candidate.step || option != QLatin1String(candidate.name)) continue;
             known = true;
             if (i + 1 >= arguments.size()) {
                 script.error = option + QStringLiteral(" needs a value");
@@ -213,11 +237,11 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
             const QString value = arguments[++i];
             bool isNumber = false;
             const int page = value.toInt(&isNumber);
-            if (kind == Kind::Page && (!isNumber || page < 0 || page >= kPageCount)) {
-                script.error = QStringLiteral("--page takes 0 to 12");
+            if (*candidate.step == Kind::Page && (!isNumber || page < 0 || page >= pageCount)) {
+                script.error = QStringLiteral("--page takes 0 to ") + LastPageText(pageCount);
                 return script;
             }
-            script.steps.push_back({kind, value});
+            script.steps.push_back({*candidate.step, value});
         }
         if (!known && !option.startsWith(QLatin1Char('-')) && script.file.isEmpty()) {
             script.file = option;
@@ -231,6 +255,45 @@ StartupScript ParseStartupScript(const QStringList& arguments) {
         }
     }
     return script;
+}
+
+QString StartupOptionsHelp(int pageCount) {
+    QString help;
+    for (const StartupOption& option : kOptions) {
+        QString form = QLatin1String(option.name);
+        if (option.value[0] != '\0') form += QLatin1Char(' ') + QLatin1String(option.value);
+        QString text = QLatin1String(option.help);
+        if (option.step == Kind::Page) text = text.arg(LastPageText(pageCount));
+        help += QStringLiteral("  ") + form.leftJustified(18) + QStringLiteral("  ") + text +
+                QLatin1Char('\n');
+    }
+    return help;
+}
+
+QString StartupUsage() {
+    // Wrapped at 90 columns, the next lines under the first option.
+    const QString start = QStringLiteral("usage: zentova ");
+    QStringList forms;
+    for (const StartupOption& option : kOptions) {
+        if (!option.step) continue;
+        const char* value = option.usageValue != nullptr ? option.usageValue : option.value;
+        forms << QLatin1Char('[') + QLatin1String(option.name) + QLatin1Char(' ') +
+                     QLatin1String(value) + QLatin1Char(']');
+    }
+    forms << QStringLiteral("[FILE]");
+    QString usage = start;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < forms.size(); ++i) {
+        if (i > 0 && usage.size() - lineStart + 1 + forms[i].size() > 90) {
+            usage += QLatin1Char('\n');
+            lineStart = usage.size();
+            usage += QString(start.size(), QLatin1Char(' '));
+        } else if (i > 0) {
+            usage += QLatin1Char(' ');
+        }
+        usage += forms[i];
+    }
+    return usage + QLatin1Char('\n');
 }
 
 void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 namespace zentova {
@@ -33,7 +32,7 @@ struct StartupStep {
 };
 
 // The steps in command-line order; an error text for an unknown or
-// incomplete option.
+// incomplete option, or for a page outside 0 to `pageCount` - 1.
 // A word that is no option is a file to open (`zentova FILE`, as the desktop
 // opens an expression file); one at most.
 struct StartupScript {
@@ -41,7 +40,7 @@ struct StartupScript {
     QString file;
     QString error;
 };
-StartupScript ParseStartupScript(const QStringList& arguments);
+StartupScript ParseStartupScript(const QStringList& arguments, int pageCount);
 
 // Runs the steps on the shown window, one at a time from the event loop, so
 // that a step may open a modal dialog and the next ones act inside it; a
@@ -49,10 +48,11 @@ StartupScript ParseStartupScript(const QStringList& arguments);
 void RunStartupScript(CMainFrame& frame, CQtDesktop& desktop,
                       const std::vector<StartupStep>& steps);
 
-inline constexpr char kStartupUsage[] =
-    "usage: zentova [--page N] [--set A|B] [--click NAME] [--focus NAME] [--select NAME=ROW]\n"
-    "               [--type TEXT] [--key Enter|Escape|Tab|Up|Shift+Down|Menu|...] [--file PATH]\n"
-    "               [--wait MS] [--tip NAME] [--screenshot FILE.png]\n"
-    "               [--screenshot-top FILE.png] [FILE]\n";
+// The options' lines of `--help`, one an option, `--help` and `--version`
+// included; main() answers those two before the window exists.
+QString StartupOptionsHelp(int pageCount);
+
+// The usage lines printed after a wrong option: every step option and FILE.
+QString StartupUsage();
 
 }  // namespace zentova

@@ -57,10 +57,9 @@ void CZentovaApp::LoadQtTranslation() {
     }
 }
 
-bool CZentovaApp::InitInstance() {
+void CZentovaApp::InitInstance() {
     frame_ = new CMainFrame(desktop_, pages_);
     frame_->show();
-    return true;
 }
 
 }  // namespace zentova

@@ -18,8 +18,8 @@ class CZentovaApp : public QApplication {
     CZentovaApp(int& argc, char** argv, PageTableView pages);
     ~CZentovaApp() override;
 
-    // Creates and shows the main window; false when it could not be created.
-    bool InitInstance();
+    // Creates and shows the main window with the pages of the table.
+    void InitInstance();
     CMainFrame* MainFrame() const { return frame_; }
     CQtDesktop& Desktop() { return desktop_; }
 

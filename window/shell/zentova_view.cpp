@@ -6,10 +6,11 @@
 namespace zentova {
 
 CZentovaView::CZentovaView(CDesktop& desktop, PageTableView pages, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent), pages_(pages.size(), nullptr) {
     setFixedSize(kPageSize);
     InstallPageKeyRouter(this);
-    for (const int index : kCreationOrder) {
+    const std::vector<int> order = CoverFirst(pages);
+    for (const int index : order) {
         const PageEntry& entry = pages[static_cast<std::size_t>(index)];
         CPageBase* page = entry.create(desktop, this);
         page->setObjectName(QStringLiteral("page%1").arg(index));
@@ -17,8 +18,10 @@ CZentovaView::CZentovaView(CDesktop& desktop, PageTableView pages, QWidget* pare
         page->move(0, 0);
         pages_[static_cast<std::size_t>(index)] = page;
     }
-    for (int index = 0; index < kPageCount; ++index) {
-        Page(index)->setVisible(index == kCoverPageIndex);
+    // The window opens on the page made first, the cover.
+    if (!order.empty()) visible_ = order.front();
+    for (int index = 0; index < PageCount(); ++index) {
+        Page(index)->setVisible(index == visible_);
     }
     for (CPageBase* page : pages_)
         page->update();
@@ -34,7 +37,7 @@ CZentovaView::~CZentovaView() {
 }
 
 CPageBase* CZentovaView::Page(int index) const {
-    if (index < 0 || index >= kPageCount) return nullptr;
+    if (index < 0 || index >= PageCount()) return nullptr;
     return pages_[static_cast<std::size_t>(index)];
 }
 
@@ -45,7 +48,7 @@ void CZentovaView::ShowPage(int index) {
     // possibly into the page being shown; that is not the user's choice, so
     // the page keeps the control it remembered before.
     QWidget* remembered = shown->RememberedFocus();
-    for (int i = 0; i < kPageCount; ++i) {
+    for (int i = 0; i < PageCount(); ++i) {
         CPageBase* page = Page(i);
         page->setVisible(i == index);
         page->update();

@@ -1,9 +1,10 @@
-// The client area of the main window: it creates all thirteen pages once,
-// keeps them for the life of the window and shows exactly one at a time.
+// The client area of the main window: it creates every page of the table it
+// is handed once, keeps them for the life of the window and shows exactly one
+// at a time.
 #pragma once
 
 #include <QWidget>
-#include <array>
+#include <vector>
 
 #include "kit/page_entry.h"
 
@@ -18,7 +19,7 @@ class CZentovaView : public QWidget {
     CZentovaView(CDesktop& desktop, PageTableView pages, QWidget* parent = nullptr);
     ~CZentovaView() override;
 
-    int PageCount() const { return kPageCount; }
+    int PageCount() const { return static_cast<int>(pages_.size()); }
     CPageBase* Page(int index) const;
     int VisiblePage() const { return visible_; }
 
@@ -32,8 +33,8 @@ class CZentovaView : public QWidget {
     void pageShown(int index);
 
   private:
-    std::array<CPageBase*, kPageCount> pages_{};
-    int visible_ = kCoverPageIndex;
+    std::vector<CPageBase*> pages_;  // by page index
+    int visible_ = -1;
 };
 
 }  // namespace zentova
