@@ -1,5 +1,5 @@
 // The command line's argument handling of every subcommand, in process: any
-// arguments and any standard input give an exit status of the contract, a
+// arguments and any standard input give one of the exit statuses 0, 1 or 2, a
 // refusal prints nothing on standard output, and what is printed is UTF-8
 // lines each ending in a line break. The parser built for the command named
 // first agrees with the parser of every command, on one input in 64

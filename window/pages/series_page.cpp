@@ -19,8 +19,8 @@ using namespace series_id;
 // Σ and Π are "Bookman Old Style" in a 70-pixel cell, 30 pixels a character,
 // weight 500. Debian has ITC Bookman's twin URW Bookman (fonts-urw-base35):
 // its cell is 1.324 em and its average character 0.680 em, so 53 pixels to
-// the em narrowed to 83 %. Windows draws weight 500 with the regular face,
-// the Light design that URW calls Light; asking Qt for 500 would pick Demi.
+// the em narrowed to 83 %. Weight 500 means Bookman's regular face, the
+// design URW names Light; asking Qt for 500 would pick Demi.
 constexpr const char* kBookmanFamilies[] = {"Bookman Old Style", "URW Bookman", "Liberation Serif"};
 constexpr FontSpec kSymbolFont{kBookmanFamilies, 53, 400, 83};
 // The functions and results: bold Arial in a 30-pixel cell, 10 pixels a

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "kit/control_factory.h"
+#include "kit/core_text.h"
 #include "kit/credits.h"
 #include "kit/page_base.h"
 #include "kit/units.h"
@@ -29,7 +30,7 @@ constexpr std::array<ControlRow, 6> kControls{{
 }  // namespace
 
 CAboutDlg::CAboutDlg(CDesktop& desktop, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(kAboutCaption));
+    setWindowTitle(CoreText(kAboutCaption));
     setFont(PageFont());
     setFixedSize(DluRect(0, 0, 235, 67).size());
     const ControlMap controls = CreateControls(*this, kControls, desktop);

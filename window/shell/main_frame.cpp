@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "kit/core_text.h"
 #include "kit/credits.h"
 #include "kit/desktop.h"
 #include "kit/page_base.h"
@@ -27,8 +28,8 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QString::fromUtf8(credit::kWindowCaption));
-    setWindowIcon(PictureIcon(QString::fromUtf8(picture::kAppIcon), {64, 64}));
+    setWindowTitle(CoreText(credit::kWindowCaption));
+    setWindowIcon(PictureIcon(CoreText(picture::kAppIcon), {64, 64}));
     setContextMenuPolicy(Qt::NoContextMenu);
 
     toolbar_ = new QToolBar(this);
@@ -88,10 +89,10 @@ CMainFrame::CMainFrame(CDesktop& desktop, PageTableView pages, QWidget* parent)
 
 void CMainFrame::AddButton(ToolbarSet set, const char* icon, const char* tip,
                            const char* spokenName, const QString& name, int command, int page) {
-    auto* action = new QAction(PictureIcon(QString::fromUtf8(icon), {48, 48}), QString(), this);
-    action->setToolTip(QString::fromUtf8(tip));
+    auto* action = new QAction(PictureIcon(CoreText(icon), {48, 48}), QString(), this);
+    action->setToolTip(CoreText(tip));
     action->setData(command);
-    buttons_.push_back({action, set, name, QString::fromUtf8(spokenName), page});
+    buttons_.push_back({action, set, name, CoreText(spokenName), page});
 }
 
 void CMainFrame::AddSetSwitch(const SetSwitchEntry& entry, ToolbarSet to) {

@@ -1,5 +1,6 @@
 #include "shell/zentova_view.h"
 
+#include "kit/core_text.h"
 #include "kit/page_base.h"
 #include "kit/units.h"
 
@@ -14,7 +15,7 @@ CZentovaView::CZentovaView(CDesktop& desktop, PageTableView pages, QWidget* pare
         const PageEntry& entry = pages[static_cast<std::size_t>(index)];
         CPageBase* page = entry.create(desktop, this);
         page->setObjectName(QStringLiteral("page%1").arg(index));
-        page->setAccessibleName(QString::fromUtf8(SpokenName(entry)));
+        page->setAccessibleName(CoreText(SpokenName(entry)));
         page->move(0, 0);
         pages_[static_cast<std::size_t>(index)] = page;
     }
