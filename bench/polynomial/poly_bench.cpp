@@ -84,8 +84,9 @@ void BM_Merge70_Literal(benchmark::State& state) {
     }
 }
 
-void BM_FiveFactors_Engine(benchmark::State& state) {
-    const std::string input = FiveFactors();
+// A chain of products, by the engine and by the literal product, in the
+// same run.
+void BM_Chain_Engine(benchmark::State& state, const std::string& input) {
     PolyEngine engine;
     PolyProduct product;
     for (auto _ : state) {
@@ -96,30 +97,7 @@ void BM_FiveFactors_Engine(benchmark::State& state) {
     state.counters["terms"] = product.termCount;
 }
 
-void BM_FiveFactors_Literal(benchmark::State& state) {
-    const std::string input = FiveFactors();
-    literal::LiteralProduct product;
-    for (auto _ : state) {
-        product = literal::MultiplyChain(input);
-        benchmark::DoNotOptimize(product.lower.data());
-    }
-    state.counters["terms"] = product.terms;
-}
-
-void BM_LongChain_Engine(benchmark::State& state) {
-    const std::string input = LongChain();
-    PolyEngine engine;
-    PolyProduct product;
-    for (auto _ : state) {
-        if (MultiplyChain(engine, input, product) != PolyStatus::Ok)
-            state.SkipWithError("overflow");
-        benchmark::DoNotOptimize(product.grid.Bytes().data());
-    }
-    state.counters["terms"] = product.termCount;
-}
-
-void BM_LongChain_Literal(benchmark::State& state) {
-    const std::string input = LongChain();
+void BM_Chain_Literal(benchmark::State& state, const std::string& input) {
     literal::LiteralProduct product;
     for (auto _ : state) {
         product = literal::MultiplyChain(input);
@@ -134,9 +112,9 @@ BENCHMARK(BM_Product70_Engine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Product70_Literal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Merge70_Engine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Merge70_Literal)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FiveFactors_Engine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FiveFactors_Literal)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongChain_Engine)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LongChain_Literal)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Chain_Engine, FiveFactors, FiveFactors())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Chain_Literal, FiveFactors, FiveFactors())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Chain_Engine, LongChain, LongChain())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Chain_Literal, LongChain, LongChain())->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
